@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Shared set-up of ./run and ./test: installs the Debian packages that are
+# missing, then configures and builds with CMake. Sourced, not executed.
+
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+missing_packages() {
+    local pkg
+    grep -v -E '^\s*(#|$)' "$repo_root/scripts/debian-packages.txt" | while read -r pkg; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            echo "$pkg"
+        fi
+    done
+}
+
+install_missing_packages() {
+    local missing
+    missing=$(missing_packages)
+    [ -z "$missing" ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "These Debian packages are missing: $(echo $missing)" >&2
+            echo "Install them as root (apt-get install ...), or install sudo, then try again." >&2
+            return 1
+        fi
+    fi
+    echo "Installing Debian packages: $(echo $missing)"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing </dev/null
+}
+
+configure_and_build() {
+    local preset=${1:-default}
+    cd "$repo_root" || return 1
+    if [ ! -f "build/$preset/CMakeCache.txt" ]; then
+        cmake --preset "$preset" || return 1
+    fi
+    cmake --build --preset "$preset"
+}
