@@ -6,9 +6,8 @@
 #include "Game.h"
 #include "WordLists.h"
 
-#include <benchmark/benchmark.h>
-
 #include <array>
+#include <benchmark/benchmark.h>
 
 namespace {
 

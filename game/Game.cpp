@@ -17,17 +17,17 @@ constexpr TextView lossBanner = U"Жалко!";
 constexpr TextView winBanner = U"Браво!";
 
 // Field and element indices of the window.
-constexpr int letterInput = 0;   // bukwa(0)
-constexpr int attemptsField = 1; // bukwa(1)
-constexpr int resultBanner = 2;  // bukwa(2)
+constexpr int letterInput = 0;    // bukwa(0)
+constexpr int attemptsField = 1;  // bukwa(1)
+constexpr int resultBanner = 2;   // bukwa(2)
 constexpr int enteredLetters = 3; // bukwa(3)
-constexpr int rulesText = 4;     // bukwa(4)
-constexpr int maskedWord = 0;    // stolica(0)
-constexpr int displayLine = 1;   // stolica(1)
-constexpr int letterButton = 0;  // Buton(0)
-constexpr int newGameButton = 1; // Buton(1)
-constexpr int hintLabel = 0;     // Label1(0)
-constexpr int exitMenuItem = 0;  // Obrabotwa(0)
+constexpr int rulesText = 4;      // bukwa(4)
+constexpr int maskedWord = 0;     // stolica(0)
+constexpr int displayLine = 1;    // stolica(1)
+constexpr int letterButton = 0;   // Buton(0)
+constexpr int newGameButton = 1;  // Buton(1)
+constexpr int hintLabel = 0;      // Label1(0)
+constexpr int exitMenuItem = 0;   // Obrabotwa(0)
 constexpr int listCountOfWindow = 10;
 
 Text question(TextView prefix, TextView clue) {
@@ -106,7 +106,8 @@ void Game::Timer1_Timer() {
         }
         const TextView text = s_.marqueeText;
         const auto start = static_cast<std::size_t>(s_.scrollPos - 1);
-        form_.setStolicaText(displayLine, start < text.size() ? text.substr(start, width) : TextView{});
+        form_.setStolicaText(displayLine,
+                             start < text.size() ? text.substr(start, width) : TextView{});
     }
 }
 
@@ -185,9 +186,13 @@ void Game::endGame(TextView banner, TextView answer) {
     form_.setBukwaText(resultBanner, banner);
 }
 
-int Game::drawWordIndex() { return drawIndex(random_.next(), s_.lastIndex); }
+int Game::drawWordIndex() {
+    return drawIndex(random_.next(), s_.lastIndex);
+}
 
-int Game::answerList() const { return 2 * s_.categoryIndex; }
+int Game::answerList() const {
+    return 2 * s_.categoryIndex;
+}
 
 int Game::listCount(int index) const {
     if (index < 0 || index >= listCountOfWindow) {

@@ -20,11 +20,11 @@ struct GameState {
     std::int32_t lastIndex = 0;     ///< item count of the answer list - 1; bounds the draw
     std::int32_t wordIndex = 0;     ///< item of the current answer and of its clue
     std::int16_t timerMode = IdleShuffle;
-    std::int32_t scrollPos = 0;     ///< 1-based start of the visible slice of marqueeText
-    std::int16_t hitCount = 0;      ///< positions matched in this game, counted per guess
-    Text cluePrefix;                ///< the category's question prefix
-    Text questionText;              ///< prefix + clue + " e: " (+ answer once the game ends)
-    Text marqueeText;               ///< questionText + " " + questionText
+    std::int32_t scrollPos = 0; ///< 1-based start of the visible slice of marqueeText
+    std::int16_t hitCount = 0;  ///< positions matched in this game, counted per guess
+    Text cluePrefix;            ///< the category's question prefix
+    Text questionText;          ///< prefix + clue + " e: " (+ answer once the game ends)
+    Text marqueeText;           ///< questionText + " " + questionText
 };
 
 } // namespace game

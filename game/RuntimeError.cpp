@@ -18,6 +18,7 @@ const char* messageOf(RuntimeError::Number number) {
 
 } // namespace
 
-RuntimeError::RuntimeError(Number number) : std::runtime_error(messageOf(number)), number_(number) {}
+RuntimeError::RuntimeError(Number number)
+    : std::runtime_error(messageOf(number)), number_(number) {}
 
 } // namespace game

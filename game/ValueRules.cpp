@@ -33,8 +33,12 @@ std::int32_t toWhole32(double value) {
     return static_cast<std::int32_t>(whole);
 }
 
-bool isBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r'; }
-bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool isBlank(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
+}
+bool isDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
 
 } // namespace
 
@@ -96,7 +100,8 @@ double leadingNumber(TextView text) {
     if (digits == 0) {
         return 0.0;
     }
-    if (i < text.size() && (text[i] == U'e' || text[i] == U'E' || text[i] == U'd' || text[i] == U'D')) {
+    if (i < text.size() &&
+        (text[i] == U'e' || text[i] == U'E' || text[i] == U'd' || text[i] == U'D')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
         if (j < text.size() && (text[j] == U'+' || text[j] == U'-')) {

@@ -8,6 +8,10 @@ struct MenuRow {
     const char32_t* hint;
 };
 
+std::ostream& operator<<(std::ostream& out, const MenuRow& row) {
+    return out << "menu item " << row.item;
+}
+
 class CategoryMenu : public GameFixture, public ::testing::WithParamInterface<MenuRow> {};
 
 TEST_P(CategoryMenu, setsPrefixHintAndAFreshQuestionOfTheCategory) {

@@ -31,7 +31,9 @@ struct FakeForm : game::FormInterface {
     void setStolicaText(int index, game::TextView text) override { stolica.at(index) = text; }
     void setBukwaVisible(int index, bool visible) override { bukwaVisible.at(index) = visible; }
     void setButonEnabled(int index, bool enabled) override { butonEnabled.at(index) = enabled; }
-    void setLabel1Caption(int index, game::TextView caption) override { label1.at(index) = caption; }
+    void setLabel1Caption(int index, game::TextView caption) override {
+        label1.at(index) = caption;
+    }
     int List1Count(int index) const override { return static_cast<int>(lists.at(index).size()); }
     game::TextView List1Item(int index, int item) const override;
     void enableTimer1() override { ++timerEnableCalls; }

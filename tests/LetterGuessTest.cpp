@@ -104,7 +104,8 @@ TEST_F(LetterGuess, blanksAndHyphensAreRevealedOnlyWhenEntered) {
     load(0);
     newGame(0);
     guess(U"-");
-    EXPECT_EQ(form.stolica[0], U"????" U"-?-?????"); // split: "??-" would read as a trigraph
+    EXPECT_EQ(form.stolica[0], U"????"
+                               U"-?-?????"); // split: "??-" would read as a trigraph
     newGame(1);
     guess(U" ");
     EXPECT_EQ(form.stolica[0], U"???? ");

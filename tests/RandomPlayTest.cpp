@@ -7,9 +7,8 @@
 #include "RuntimeError.h"
 #include "ValueRules.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -25,9 +24,8 @@ struct SeededRandom : game::RandomSource {
 };
 
 std::vector<game::Text> inputPool() {
-    std::vector<game::Text> pool{U"",       U" ",      U"-",      U"?",      U"'",
-                                 U"\t",     U"\n",     U"е\u0301", U"😀",     U"\u200F",
-                                 U"ab",     U"АБВ"};
+    std::vector<game::Text> pool{U"",   U" ",       U"-", U"?",      U"'",  U"\t",
+                                 U"\n", U"е\u0301", U"😀", U"\u200F", U"ab", U"АБВ"};
     for (char32_t c = U'Ѐ'; c <= U'џ'; ++c) { // every Cyrillic capital and small letter
         pool.emplace_back(1, c);
     }
@@ -60,8 +58,8 @@ struct Observed {
 
 TEST(RandomPlay, aMillionEventsKeepEveryFieldConsistent) {
     const std::uint32_t seed = chooseSeed();
-    SCOPED_TRACE("seed " + std::to_string(seed) + " (rerun with GEOGRAFIA_SEED=" +
-                 std::to_string(seed) + ")");
+    SCOPED_TRACE("seed " + std::to_string(seed) +
+                 " (rerun with GEOGRAFIA_SEED=" + std::to_string(seed) + ")");
     std::mt19937 player(seed);
     SeededRandom draws(seed ^ 0x9e3779b9u);
     FakeForm form;
@@ -76,7 +74,9 @@ TEST(RandomPlay, aMillionEventsKeepEveryFieldConsistent) {
     int marqueeTicks = 0;
     constexpr int events = 1'000'000;
     for (int event = 0; event < events; ++event) {
-        const auto answer = [&]() -> game::TextView { return form.lists[2 * s.categoryIndex][s.wordIndex]; };
+        const auto answer = [&]() -> game::TextView {
+            return form.lists[2 * s.categoryIndex][s.wordIndex];
+        };
         const int kind = static_cast<int>(player() % 10);
         bool ticked = false;
         try {

@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-
 #include "ValueRules.h"
 
 #include <set>

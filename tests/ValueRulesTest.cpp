@@ -1,10 +1,11 @@
-#include "RuntimeError.h"
 #include "ValueRules.h"
 
-#include <gtest/gtest.h>
+#include "RuntimeError.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 
 using game::RuntimeError;
 
@@ -15,6 +16,10 @@ struct RemainderCase {
     double divisor;
     int expected;
 };
+
+std::ostream& operator<<(std::ostream& out, const RemainderCase& c) {
+    return out << c.dividend << " mod " << c.divisor;
+}
 
 class WholeRemainder : public ::testing::TestWithParam<RemainderCase> {};
 
@@ -27,13 +32,12 @@ TEST_P(WholeRemainder, roundsOperandsHalfToEvenAndKeepsTheDividendsSign) {
 
 INSTANTIATE_TEST_SUITE_P(Table, WholeRemainder,
                          ::testing::Values(RemainderCase{999, 163, 999 % 163},
-                                           RemainderCase{2.5, 2, 0},   // 2.5 -> 2
-                                           RemainderCase{3.5, 2, 0},   // 3.5 -> 4
-                                           RemainderCase{7, 2.5, 1},   // 2.5 -> 2
-                                           RemainderCase{7, 3.5, 3},   // 3.5 -> 4
-                                           RemainderCase{-7, 3, -1},   // sign of the dividend
-                                           RemainderCase{7, -3, 1},
-                                           RemainderCase{5, 5, 0},
+                                           RemainderCase{2.5, 2, 0}, // 2.5 -> 2
+                                           RemainderCase{3.5, 2, 0}, // 3.5 -> 4
+                                           RemainderCase{7, 2.5, 1}, // 2.5 -> 2
+                                           RemainderCase{7, 3.5, 3}, // 3.5 -> 4
+                                           RemainderCase{-7, 3, -1}, // sign of the dividend
+                                           RemainderCase{7, -3, 1}, RemainderCase{5, 5, 0},
                                            RemainderCase{4, 5, 4},
                                            RemainderCase{-2147483648.0, -1, 0}));
 
@@ -104,6 +108,10 @@ struct NumberCase {
     double expected;
 };
 
+std::ostream& operator<<(std::ostream& out, const NumberCase& c) {
+    return out << "read as " << c.expected;
+}
+
 class LeadingNumber : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(LeadingNumber, readsTheLongestNumericPrefixAfterLeadingBlanks) {
@@ -111,16 +119,14 @@ TEST_P(LeadingNumber, readsTheLongestNumericPrefixAfterLeadingBlanks) {
     EXPECT_DOUBLE_EQ(game::leadingNumber(c.text), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, LeadingNumber,
-                         ::testing::Values(NumberCase{U"5", 5}, NumberCase{U"  4", 4},
-                                           NumberCase{U"4x", 4}, NumberCase{U"", 0},
-                                           NumberCase{U"абв", 0}, NumberCase{U"-1", -1},
-                                           NumberCase{U"+3", 3}, NumberCase{U"2.5", 2.5},
-                                           NumberCase{U".5", 0.5}, NumberCase{U"1e3", 1000},
-                                           NumberCase{U"1e", 1}, NumberCase{U"1e-", 1},
-                                           NumberCase{U"-", 0}, NumberCase{U".", 0},
-                                           NumberCase{U"1e-999", 0}, NumberCase{U"\t\n7", 7},
-                                           NumberCase{U"٣", 0})); // Arabic digit: not a number
+INSTANTIATE_TEST_SUITE_P(
+    Table, LeadingNumber,
+    ::testing::Values(NumberCase{U"5", 5}, NumberCase{U"  4", 4}, NumberCase{U"4x", 4},
+                      NumberCase{U"", 0}, NumberCase{U"абв", 0}, NumberCase{U"-1", -1},
+                      NumberCase{U"+3", 3}, NumberCase{U"2.5", 2.5}, NumberCase{U".5", 0.5},
+                      NumberCase{U"1e3", 1000}, NumberCase{U"1e", 1}, NumberCase{U"1e-", 1},
+                      NumberCase{U"-", 0}, NumberCase{U".", 0}, NumberCase{U"1e-999", 0},
+                      NumberCase{U"\t\n7", 7}, NumberCase{U"٣", 0})); // Arabic digit: not a number
 
 TEST(LeadingNumberErrors, aNumberTooLargeForARealIsOverflow) {
     EXPECT_THROW(game::leadingNumber(U"1e999"), RuntimeError);
@@ -139,6 +145,14 @@ struct CaseCase {
     const char32_t* input;
     const char32_t* expected;
 };
+
+std::ostream& operator<<(std::ostream& out, const CaseCase& c) {
+    out << "U+";
+    for (const char32_t* p = c.input; *p; ++p) {
+        out << std::hex << static_cast<unsigned>(*p) << ' ';
+    }
+    return out;
+}
 
 class UpperCase : public ::testing::TestWithParam<CaseCase> {};
 
