@@ -81,7 +81,7 @@ void letterGuess(benchmark::State& state) {
             sinceNewGame = 0;
             state.ResumeTiming();
         }
-        s.form.bukwa[1] = U"5";
+        s.form.bukwa[1].assign(1, U'5');
     }
 }
 BENCHMARK(letterGuess);

@@ -1,0 +1,18 @@
+#include "Application.h"
+
+#include "FormLayout.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace window {
+
+void prepareApplication() {
+    // Fusion draws the coloured button faces and fields the same on every desktop.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // Liberation Serif has the metrics of Times New Roman, so the texts fit their boxes.
+    QFont::insertSubstitutions(
+        formFontFamily, {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+}
+
+} // namespace window

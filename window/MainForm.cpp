@@ -1,0 +1,338 @@
+#include "MainForm.h"
+
+#include "Categories.h"
+#include "FormLayout.h"
+#include "Game.h"
+#include "RulesText.h"
+#include "RuntimeError.h"
+#include "Twips.h"
+#include "WordLists.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+
+namespace window {
+
+namespace {
+
+const QString windowCaption = QStringLiteral("   География -  столици, общини, реки, острови");
+constexpr int timerIntervalMs = 200;
+
+QString toQString(game::TextView text) {
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+game::Text toText(const QString& text) {
+    return text.toStdU32String();
+}
+
+// The first character of `text`, never half of a surrogate pair.
+QString firstCharacter(const QString& text) {
+    if (text.isEmpty()) {
+        return {};
+    }
+    const bool pair = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+    return text.left(pair ? 2 : 1);
+}
+
+qsizetype characterCount(const QString& text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+const WordLists& builtInWordLists() {
+    static const WordLists lists = [] {
+        WordLists all;
+        for (int i = 0; i < wordlists::listCount; ++i) {
+            all[static_cast<std::size_t>(i)] = wordlists::list(i);
+        }
+        return all;
+    }();
+    return lists;
+}
+
+MainForm::MainForm(const WordLists& lists, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
+      lists_(lists) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(windowCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/geografia-32.png")));
+    createElements();
+    createMenu();
+    applyLooks();
+    setTabOrder();
+    bindKeyboard();
+    Timer1.setInterval(timerIntervalMs);
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::createElements() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    for (int i = 0; i < 4; ++i) {
+        bukwa[i] = new QLineEdit(client);
+        bukwa[i]->setObjectName(QStringLiteral("bukwa(%1)").arg(i));
+        bukwa[i]->setAlignment(Qt::AlignCenter);
+    }
+    bukwa4 = new QPlainTextEdit(client);
+    bukwa4->setObjectName(QStringLiteral("bukwa(4)"));
+    // The box shows one paragraph a line; CR LF ends each one.
+    bukwa4->setPlainText(QString(rulesText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    bukwa4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    bukwa4->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    for (int i = 0; i < 2; ++i) {
+        stolica[i] = new QLineEdit(client);
+        stolica[i]->setObjectName(QStringLiteral("stolica(%1)").arg(i));
+        stolica[i]->setAlignment(Qt::AlignCenter);
+    }
+    stolica[0]->setText(QStringLiteral(" Нова игра"));
+
+    const std::array<QString, 2> buttonCaptions{QStringLiteral("Въвеждам буква"),
+                                                QStringLiteral("Нова игра")};
+    for (int i = 0; i < 2; ++i) {
+        Buton[i] = new QPushButton(buttonCaptions[i], client);
+        Buton[i]->setObjectName(QStringLiteral("Buton(%1)").arg(i));
+        Buton[i]->setAutoDefault(false);
+    }
+
+    const std::array<QString, 4> labelCaptions{
+        toQString(game::categories[0].hintCaption), QStringLiteral("брой опити"),
+        QStringLiteral("Главна буква/и"), QStringLiteral("Въведено:")};
+    for (int i = 0; i < 4; ++i) {
+        Label1[i] = new QLabel(labelCaptions[i], client);
+        Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        Label1[i]->setAlignment(Qt::AlignCenter);
+        Label1[i]->setFrameShape(QFrame::Box);
+    }
+
+    for (int i : {1, 2, 3}) {
+        bukwa[i]->setReadOnly(true);
+    }
+    stolica[0]->setReadOnly(true);
+    // The banner shows only once a game has ended.
+    bukwa[2]->setVisible(false);
+
+    // Names for screen readers, from each field's label or role.
+    bukwa[0]->setAccessibleName(QStringLiteral("Главна буква"));
+    bukwa[1]->setAccessibleName(QStringLiteral("брой опити"));
+    bukwa[2]->setAccessibleName(QStringLiteral("Резултат"));
+    bukwa[3]->setAccessibleName(QStringLiteral("Въведено"));
+    bukwa4->setAccessibleName(QStringLiteral("Правила на играта"));
+    stolica[0]->setAccessibleName(QStringLiteral("Скритата дума"));
+    stolica[1]->setAccessibleName(QStringLiteral("Въпрос"));
+}
+
+void MainForm::applyLooks() {
+    QFont formFont(formFontFamily);
+    formFont.setPointSizeF(formPointSize);
+    setFont(formFont);
+    QPalette formPalette = palette();
+    formPalette.setColor(QPalette::Window, QColor(formColour));
+    setPalette(formPalette);
+    setAutoFillBackground(true);
+
+    const double dpi = logicalDpiX();
+    for (const ElementLook& look : elementLooks) {
+        auto* element = centralWidget()->findChild<QWidget*>(QString::fromLatin1(look.name));
+        Q_ASSERT(element);
+        element->setGeometry(twipsToPixels(look.twips, dpi));
+        QFont font = formFont;
+        if (look.pointSize > 0) {
+            font.setPointSizeF(look.pointSize);
+        }
+        font.setBold(look.bold);
+        font.setItalic(look.italic);
+        element->setFont(font);
+        if (look.background == Background::Own) {
+            QPalette palette = element->palette();
+            const QPalette::ColorRole role =
+                qobject_cast<QPushButton*>(element) ? QPalette::Button : QPalette::Base;
+            palette.setColor(role, QColor(look.colour));
+            element->setPalette(palette);
+        }
+    }
+    const QSize client(twipsToPixels(clientTwips.width(), dpi),
+                       twipsToPixels(clientTwips.height(), dpi));
+    centralWidget()->setFixedSize(client);
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+void MainForm::createMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+    for (int i = 0; i < game::menuItemCount; ++i) {
+        const game::TextView caption =
+            i == 0 ? game::exitMenuCaption
+                   : game::categories[static_cast<std::size_t>(i - 1)].menuCaption;
+        Obrabotwa[i] = bar->addAction(toQString(caption));
+        Obrabotwa[i]->setObjectName(QStringLiteral("Obrabotwa(%1)").arg(i));
+    }
+}
+
+void MainForm::setTabOrder() {
+    // The keyboard order of the elements that can take the focus.
+    const std::array<QWidget*, 9> order{stolica[0], bukwa[0], bukwa[1], Buton[0], stolica[1],
+                                        Buton[1],   bukwa[3], bukwa[2], bukwa4};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+    stolica[0]->setFocus();
+}
+
+void MainForm::bindKeyboard() {
+    // Enter in the letter box is a click on "Въвеждам буква", while that is enabled.
+    connect(bukwa[0], &QLineEdit::returnPressed, this, [this] {
+        if (Buton[0]->isEnabled()) {
+            Buton[0]->click();
+        }
+    });
+    connect(bukwa[0], &QLineEdit::textEdited, this, &MainForm::limitLetterInput);
+    auto* newGameKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    connect(newGameKey, &QShortcut::activated, this, [this] { Buton[1]->click(); });
+}
+
+// The letter box holds one character. A paste into an empty box keeps its first
+// character; anything typed or pasted beside a character already there is refused.
+void MainForm::limitLetterInput(const QString& typed) {
+    if (characterCount(typed) <= 1) {
+        letterBefore_ = typed;
+        return;
+    }
+    const QString kept = letterBefore_.isEmpty() ? firstCharacter(typed) : letterBefore_;
+    bukwa[0]->setText(kept);
+    letterBefore_ = kept;
+}
+
+void MainForm::bind(game::Game& game) {
+    game_ = &game;
+    connect(Buton[0], &QPushButton::clicked, this, &MainForm::guess);
+    connect(Buton[1], &QPushButton::clicked, this, &MainForm::newGame);
+    for (int i = 0; i < game::menuItemCount; ++i) {
+        connect(Obrabotwa[i], &QAction::triggered, this,
+                [this, i] { dispatch([this, i] { game_->Obrabotwa_Click(i); }); });
+    }
+    connect(&Timer1, &QTimer::timeout, this,
+            [this] { dispatch([this] { game_->Timer1_Timer(); }); });
+}
+
+bool MainForm::load() {
+    return dispatch([this] { game_->Form_Load(); });
+}
+
+void MainForm::guess() {
+    dispatch([this] { game_->Buton_Click(0); });
+    bukwa[0]->setFocus();
+}
+
+void MainForm::newGame() {
+    dispatch([this] { game_->Buton_Click(1); });
+    bukwa[0]->setFocus();
+}
+
+bool MainForm::dispatch(const std::function<void()>& handler) {
+    if (failed_ || game_ == nullptr) {
+        return false;
+    }
+    try {
+        handler();
+        return true;
+    } catch (const game::RuntimeError& error) {
+        showRunTimeError(error.number(), QString::fromUtf8(error.what()));
+    } catch (const std::exception& error) {
+        // Not one of the game's own errors: shown the same way, as the platform would.
+        showRunTimeError(51,
+                         QStringLiteral("Internal error: %1").arg(QString::fromUtf8(error.what())));
+    }
+    return false;
+}
+
+void MainForm::showRunTimeError(int number, const QString& message) {
+    failed_ = true;
+    Timer1.stop();
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("География"),
+                    QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(message),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("runTimeError"));
+    box.exec();
+    emit programEnded(1);
+}
+
+game::Text MainForm::bukwaText(int index) const {
+    return index == 4 ? toText(bukwa4->toPlainText()) : toText(bukwa.at(index)->text());
+}
+
+void MainForm::setBukwaText(int index, game::TextView text) {
+    if (index == 4) {
+        bukwa4->setPlainText(toQString(text));
+        return;
+    }
+    QLineEdit* field = bukwa.at(index);
+    field->setText(toQString(text));
+    if (index == 0) {
+        letterBefore_ = field->text();
+    }
+}
+
+game::Text MainForm::stolicaText(int index) const {
+    return toText(stolica.at(index)->text());
+}
+
+void MainForm::setStolicaText(int index, game::TextView text) {
+    stolica.at(index)->setText(toQString(text));
+}
+
+void MainForm::setBukwaVisible(int index, bool visible) {
+    QWidget* field = index == 4 ? static_cast<QWidget*>(bukwa4) : bukwa.at(index);
+    field->setVisible(visible);
+}
+
+void MainForm::setButonEnabled(int index, bool enabled) {
+    Buton.at(index)->setEnabled(enabled);
+}
+
+void MainForm::setLabel1Caption(int index, game::TextView caption) {
+    Label1.at(index)->setText(toQString(caption));
+}
+
+int MainForm::List1Count(int index) const {
+    return static_cast<int>(lists_.at(static_cast<std::size_t>(index)).size());
+}
+
+game::TextView MainForm::List1Item(int index, int item) const {
+    const auto& list = lists_.at(static_cast<std::size_t>(index));
+    if (item < 0 || item >= static_cast<int>(list.size())) {
+        return {};
+    }
+    return list[static_cast<std::size_t>(item)];
+}
+
+void MainForm::enableTimer1() {
+    Timer1.start();
+}
+
+void MainForm::endProgram() {
+    emit programEnded(0);
+}
+
+} // namespace window

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "FormInterface.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace game {
+class Game;
+}
+
+namespace window {
+
+/// The ten word lists: list 2c holds the answers of category c, list 2c + 1 its clues.
+using WordLists = std::array<std::vector<std::u32string>, 10>;
+
+/// The game's own word lists, as built into the program.
+const WordLists& builtInWordLists();
+
+/**
+ * The game's one window, MainForm: its fields, buttons, labels, menu bar and timer,
+ * and the binding of their events to the game's handlers.
+ *
+ * Every call into the game runs to its end on the event thread. A run-time error
+ * that leaves a handler is shown in an error message box, and then the program ends
+ * with a non-zero status (programEnded).
+ */
+class MainForm : public QMainWindow, public game::FormInterface {
+    Q_OBJECT
+
+public:
+    explicit MainForm(const WordLists& lists = builtInWordLists(), QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    /// Connects the window's events to `game`, which must outlive the window.
+    void bind(game::Game& game);
+
+    /// Runs the game's load handler; call once, before the window is first shown.
+    /// Returns false when it ended with a run-time error.
+    bool load();
+
+    /// True once a run-time error has ended the program; no event reaches the game after it.
+    bool failed() const { return failed_; }
+
+    // The elements, by their names and indices.
+    std::array<QLineEdit*, 4> bukwa{};   ///< bukwa(0) to bukwa(3)
+    QPlainTextEdit* bukwa4 = nullptr;    ///< bukwa(4), the rules
+    std::array<QLineEdit*, 2> stolica{}; ///< stolica(0) and stolica(1)
+    std::array<QPushButton*, 2> Buton{}; ///< Buton(0) and Buton(1)
+    std::array<QLabel*, 4> Label1{};     ///< Label1(0) to Label1(3)
+    std::array<QAction*, 6> Obrabotwa{}; ///< the menu items
+    QTimer Timer1;
+
+    // The window as the game sees it.
+    game::Text bukwaText(int index) const override;
+    void setBukwaText(int index, game::TextView text) override;
+    game::Text stolicaText(int index) const override;
+    void setStolicaText(int index, game::TextView text) override;
+    void setBukwaVisible(int index, bool visible) override;
+    void setButonEnabled(int index, bool enabled) override;
+    void setLabel1Caption(int index, game::TextView caption) override;
+    int List1Count(int index) const override;
+    game::TextView List1Item(int index, int item) const override;
+    void enableTimer1() override;
+    void endProgram() override;
+
+signals:
+    /// The program should end with `exitCode`: 0 for "Изход", non-zero after a run-time error.
+    void programEnded(int exitCode);
+
+private:
+    void createElements();
+    void applyLooks();
+    void createMenu();
+    void setTabOrder();
+    void bindKeyboard();
+    void limitLetterInput(const QString& typed);
+
+    /// Calls into the game; a run-time error is shown and ends the program.
+    bool dispatch(const std::function<void()>& handler);
+    void showRunTimeError(int number, const QString& message);
+
+    void guess();
+    void newGame();
+
+    const WordLists& lists_;
+    game::Game* game_ = nullptr;
+    bool failed_ = false;
+    QString letterBefore_; ///< what the letter box held before the last edit
+};
+
+} // namespace window
