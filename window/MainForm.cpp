@@ -3,6 +3,7 @@
 #include "Categories.h"
 #include "FormLayout.h"
 #include "Game.h"
+#include "OneCharacterValidator.h"
 #include "RulesText.h"
 #include "RuntimeError.h"
 #include "Twips.h"
@@ -32,25 +33,6 @@ QString toQString(game::TextView text) {
 
 game::Text toText(const QString& text) {
     return text.toStdU32String();
-}
-
-// The first character of `text`, never half of a surrogate pair.
-QString firstCharacter(const QString& text) {
-    if (text.isEmpty()) {
-        return {};
-    }
-    const bool pair = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
-    return text.left(pair ? 2 : 1);
-}
-
-qsizetype characterCount(const QString& text) {
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) {
-            ++count;
-        }
-    }
-    return count;
 }
 
 } // namespace
@@ -126,6 +108,7 @@ void MainForm::createElements() {
         Label1[i]->setFrameShape(QFrame::Box);
     }
 
+    new OneCharacterValidator(bukwa[0]);
     for (int i : {1, 2, 3}) {
         bukwa[i]->setReadOnly(true);
     }
@@ -207,21 +190,8 @@ void MainForm::bindKeyboard() {
             Buton[0]->click();
         }
     });
-    connect(bukwa[0], &QLineEdit::textEdited, this, &MainForm::limitLetterInput);
     auto* newGameKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
     connect(newGameKey, &QShortcut::activated, this, [this] { Buton[1]->click(); });
-}
-
-// The letter box holds one character. A paste into an empty box keeps its first
-// character; anything typed or pasted beside a character already there is refused.
-void MainForm::limitLetterInput(const QString& typed) {
-    if (characterCount(typed) <= 1) {
-        letterBefore_ = typed;
-        return;
-    }
-    const QString kept = letterBefore_.isEmpty() ? firstCharacter(typed) : letterBefore_;
-    bukwa[0]->setText(kept);
-    letterBefore_ = kept;
 }
 
 void MainForm::bind(game::Game& game) {
@@ -287,11 +257,7 @@ void MainForm::setBukwaText(int index, game::TextView text) {
         bukwa4->setPlainText(toQString(text));
         return;
     }
-    QLineEdit* field = bukwa.at(index);
-    field->setText(toQString(text));
-    if (index == 0) {
-        letterBefore_ = field->text();
-    }
+    bukwa.at(index)->setText(toQString(text));
 }
 
 game::Text MainForm::stolicaText(int index) const {

@@ -84,7 +84,6 @@ private:
     void createMenu();
     void setTabOrder();
     void bindKeyboard();
-    void limitLetterInput(const QString& typed);
 
     /// Calls into the game; a run-time error is shown and ends the program.
     bool dispatch(const std::function<void()>& handler);
@@ -96,7 +95,6 @@ private:
     const WordLists& lists_;
     game::Game* game_ = nullptr;
     bool failed_ = false;
-    QString letterBefore_; ///< what the letter box held before the last edit
 };
 
 } // namespace window

@@ -1,0 +1,161 @@
+#include "WindowFixture.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <ostream>
+
+namespace {
+
+// The window as drawn, in twips: place, background, font and first text of each element.
+struct Expected {
+    const char* name;
+    int left, top, width, height;
+    QRgb background; // 0: the form's or the system's colour, checked elsewhere
+    qreal pointSize;
+    bool bold, italic;
+    const char* text;
+};
+
+std::ostream& operator<<(std::ostream& out, const Expected& e) {
+    return out << e.name;
+}
+
+constexpr QRgb none = 0;
+
+class ElementLook : public WindowFixture, public ::testing::WithParamInterface<Expected> {};
+
+TEST_P(ElementLook, matchesTheWindowsDrawing) {
+    // At 96 dots per inch, 15 twips make one pixel.
+    open();
+    const Expected& e = GetParam();
+    auto* element = form->centralWidget()->findChild<QWidget*>(QString::fromLatin1(e.name));
+    ASSERT_NE(element, nullptr);
+    const double pixelsPerTwip = form->logicalDpiX() / 1440.0;
+    EXPECT_EQ(element->geometry(),
+              QRect(qRound(e.left * pixelsPerTwip), qRound(e.top * pixelsPerTwip),
+                    qRound(e.width * pixelsPerTwip), qRound(e.height * pixelsPerTwip)));
+    EXPECT_EQ(element->font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_DOUBLE_EQ(element->font().pointSizeF(), e.pointSize);
+    EXPECT_EQ(element->font().bold(), e.bold);
+    EXPECT_EQ(element->font().italic(), e.italic);
+    if (e.background != none) {
+        const auto role = qobject_cast<QPushButton*>(element) ? QPalette::Button : QPalette::Base;
+        EXPECT_EQ(element->palette().color(role).rgb(), e.background);
+    }
+    QString text;
+    if (auto* line = qobject_cast<QLineEdit*>(element)) {
+        text = line->text();
+    } else if (auto* button = qobject_cast<QPushButton*>(element)) {
+        text = button->text();
+    } else if (auto* label = qobject_cast<QLabel*>(element)) {
+        text = label->text();
+    }
+    if (e.text != nullptr) {
+        EXPECT_EQ(text, QString::fromUtf8(e.text));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ElementLook,
+    ::testing::Values(
+        Expected{"Label1(0)", 120, 0, 3495, 375, none, 12, false, false, "Възможно име на столица"},
+        Expected{"stolica(1)", 120, 360, 4935, 525, none, 20.25, false, false, nullptr},
+        Expected{"Label1(3)", 3720, 0, 1335, 375, none, 12, false, false, "Въведено:"},
+        Expected{"bukwa(3)", 5160, 0, 3975, 315, qRgb(192, 192, 255), 12, true, true, ""},
+        Expected{"stolica(0)", 5160, 360, 3975, 525, qRgb(255, 192, 128), 14.25, true, false,
+                 " Нова игра"},
+        Expected{"Buton(1)", 120, 960, 1815, 495, qRgb(255, 0, 0), 12, false, false, "Нова игра"},
+        Expected{"Label1(1)", 2040, 1080, 1215, 375, none, 12, false, false, "брой опити"},
+        Expected{"bukwa(1)", 3360, 1080, 495, 405, none, 14.25, true, false, "5"},
+        Expected{"Label1(2)", 4200, 1080, 1695, 375, none, 12, false, false, "Главна буква/и"},
+        Expected{"bukwa(0)", 6000, 960, 735, 645, none, 26.25, false, false, ""},
+        Expected{"Buton(0)", 6840, 1080, 2295, 495, qRgb(255, 192, 128), 12, false, false,
+                 "Въвеждам буква"},
+        Expected{"bukwa(2)", 2040, 1560, 3975, 405, qRgb(255, 128, 0), 15.75, true, false, ""},
+        Expected{"bukwa(4)", 120, 2040, 9015, 3165, qRgb(224, 224, 224), 12, false, false,
+                 nullptr}));
+
+using Window = WindowFixture;
+
+TEST_F(Window, hasItsCaptionFixedSizeAndNoMaximizeOrMinimizeButton) {
+    open();
+    EXPECT_EQ(form->windowTitle(),
+              QStringLiteral("   География -  столици, общини, реки, острови"));
+    const double pixelsPerTwip = form->logicalDpiX() / 1440.0;
+    EXPECT_EQ(form->centralWidget()->size(),
+              QSize(qRound(9345 * pixelsPerTwip), qRound(5340 * pixelsPerTwip)));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(form->windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
+    EXPECT_EQ(form->palette().color(QPalette::Window).rgb(), qRgb(192, 192, 255));
+}
+
+TEST_F(Window, showsTheFormsColourAndFontThroughItsLabels) {
+    open();
+    for (QLabel* label : form->Label1) {
+        EXPECT_FALSE(label->autoFillBackground());
+        EXPECT_EQ(label->alignment(), Qt::AlignCenter);
+    }
+    // Where Times New Roman is missing, a serif with the same metrics stands in.
+    const QFontInfo resolved(form->Label1[0]->font());
+    EXPECT_TRUE(resolved.family() == QStringLiteral("Times New Roman") ||
+                resolved.family() == QStringLiteral("Liberation Serif"))
+        << resolved.family().toStdString();
+}
+
+TEST_F(Window, hasSixMenuItemsInOrderWithoutSubmenus) {
+    open();
+    const QStringList captions{"Изход", "Столици", "Общини", "Реки", "Острови", "Щат-столица"};
+    const auto actions = form->menuBar()->actions();
+    ASSERT_EQ(actions.size(), captions.size());
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        EXPECT_EQ(actions[i]->text(), captions[i]);
+        EXPECT_EQ(actions[i]->menu(), nullptr);
+        EXPECT_EQ(actions[i], form->Obrabotwa[static_cast<std::size_t>(i)]);
+    }
+}
+
+TEST_F(Window, showsTheEightParagraphsOfTheRulesInAScrollingBox) {
+    open();
+    const QString rules = form->bukwa4->toPlainText();
+    EXPECT_EQ(rules.count(QLatin1Char('\n')), 8);
+    EXPECT_TRUE(rules.startsWith(QStringLiteral("Правилата на играта Словоловка")));
+    EXPECT_TRUE(rules.contains(QStringLiteral("опити за \"отгатване\". Ако терминът")));
+    EXPECT_EQ(rules.size(), 1407 - 8); // each CR LF ends a line as one line break
+    EXPECT_TRUE(form->bukwa4->isVisible());
+    EXPECT_FALSE(form->bukwa4->isReadOnly());
+    EXPECT_EQ(form->bukwa4->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST_F(Window, letsTheReadOnlyFieldsRefuseTyping) {
+    // Only the letter box, the display line and the rules take typing.
+    open();
+    for (int i : {1, 2, 3}) {
+        const QString before = bukwa(i)->text();
+        type(bukwa(i), QStringLiteral("жк"));
+        EXPECT_EQ(bukwa(i)->text(), before) << "bukwa(" << i << ")";
+    }
+    type(stolica(0), QStringLiteral("жк"));
+    EXPECT_EQ(stolica(0)->text(), QStringLiteral(" Нова игра"));
+    stolica(1)->clear();
+    type(stolica(1), QStringLiteral("жк"));
+    EXPECT_EQ(stolica(1)->text(), QStringLiteral("жк"));
+}
+
+TEST_F(Window, startsWithTheTimerRunningEveryTwoHundredMilliseconds) {
+    form = std::make_unique<window::MainForm>(lists);
+    game = std::make_unique<game::Game>(*form, random);
+    form->bind(*game);
+    random.pushIndex(0);
+    EXPECT_FALSE(form->Timer1.isActive());
+    ASSERT_TRUE(form->load());
+    EXPECT_TRUE(form->Timer1.isActive());
+    EXPECT_EQ(form->Timer1.interval(), 200);
+    form->Timer1.stop();
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#include "OneCharacterValidator.h"
+
+#include <QLineEdit>
+
+namespace window {
+
+OneCharacterValidator::OneCharacterValidator(QLineEdit* edit) : QValidator(edit) {
+    // An edit is checked before the box announces its new text, so this keeps the old one.
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+    before_ = edit->text();
+    edit->setValidator(this);
+}
+
+QValidator::State OneCharacterValidator::validate(QString& input, int& pos) const {
+    if (characterCount(input) <= 1) {
+        return Acceptable;
+    }
+    if (!before_.isEmpty()) {
+        return Invalid;
+    }
+    input = firstCharacter(input);
+    pos = static_cast<int>(input.size());
+    return Acceptable;
+}
+
+QString OneCharacterValidator::firstCharacter(const QString& text) {
+    if (text.isEmpty()) {
+        return {};
+    }
+    const bool pair = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+    return text.left(pair ? 2 : 1);
+}
+
+qsizetype OneCharacterValidator::characterCount(const QString& text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool secondHalf = i > 0 && text[i].isLowSurrogate() && text[i - 1].isHighSurrogate();
+        count += secondHalf ? 0 : 1;
+    }
+    return count;
+}
+
+} // namespace window
