@@ -1,0 +1,243 @@
+// Starts the built program as a real X11 client under its own Xvfb server, finds its
+// window, checks title and size, clicks "Нова игра" where it shows on the screen, and
+// ends the program through the "Изход" menu item, expecting exit status 0.
+//
+// Usage: x11_program_test PATH-TO-PROGRAM
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string expectedTitle = "   География -  столици, общини, реки, острови";
+constexpr int clientWidth = 623;  // 9345 twips at 15 twips a pixel
+constexpr int clientHeight = 356; // 5340 twips, below the menu bar
+
+int failures = 0;
+
+void check(bool ok, const std::string& what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());
+    failures += ok ? 0 : 1;
+}
+
+bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) {
+            return true;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return condition();
+}
+
+pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv) {
+    std::vector<char*> argv;
+    for (const auto& a : args) {
+        argv.push_back(const_cast<char*>(a.c_str()));
+    }
+    argv.push_back(nullptr);
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0) {
+            env.push_back(entry);
+        }
+    }
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+    std::vector<char*> envp;
+    for (auto& e : env) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        return -1;
+    }
+    return pid;
+}
+
+std::optional<int> waitExit(pid_t pid, std::chrono::milliseconds limit) {
+    int status = 0;
+    const bool ended = waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; }, limit);
+    if (!ended) {
+        return std::nullopt;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::string windowTitle(Display* display, Window window) {
+    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
+                           &after, &data) == Success &&
+        data != nullptr) {
+        title.assign(reinterpret_cast<char*>(data), count);
+        XFree(data);
+    }
+    return title;
+}
+
+// The first viewable top-level window whose title mentions the game.
+std::optional<Window> findGameWindow(Display* display) {
+    Window root = DefaultRootWindow(display);
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::optional<Window> found;
+    if (XQueryTree(display, root, &root, &parent, &children, &count) != 0) {
+        for (unsigned int i = 0; i < count && !found; ++i) {
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(display, children[i], &attributes) &&
+                attributes.map_state == IsViewable &&
+                windowTitle(display, children[i]).find("География") != std::string::npos) {
+                found = children[i];
+            }
+        }
+        XFree(children);
+    }
+    return found;
+}
+
+struct Place {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+Place placeOf(Display* display, Window window) {
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    return {x, y, attributes.width, attributes.height};
+}
+
+unsigned long pixelAt(Display* display, int x, int y) {
+    XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return 0;
+    }
+    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFFul;
+    XDestroyImage(image);
+    return pixel;
+}
+
+void click(Display* display, int x, int y) {
+    XTestFakeMotionEvent(display, -1, x, y, 0);
+    XTestFakeButtonEvent(display, 1, True, 0);
+    XTestFakeButtonEvent(display, 1, False, 30);
+    XFlush(display);
+}
+
+int freeDisplayNumber() {
+    for (int n = 90; n < 190; ++n) {
+        struct stat info;
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
+        const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
+        if (stat(socket.c_str(), &info) != 0 && stat(lock.c_str(), &info) != 0) {
+            return n;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM\n", argv[0]);
+        return 2;
+    }
+    const int number = freeDisplayNumber();
+    const std::string displayName = ":" + std::to_string(number);
+    const pid_t xvfb = spawn(
+        {"Xvfb", displayName, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-dpi", "96"}, {});
+    if (xvfb < 0) {
+        std::fprintf(stderr, "cannot start Xvfb\n");
+        return 1;
+    }
+    Display* display = nullptr;
+    waitFor([&] { return (display = XOpenDisplay(displayName.c_str())) != nullptr; }, 10s);
+    if (display == nullptr) {
+        std::fprintf(stderr, "Xvfb did not answer on %s\n", displayName.c_str());
+        kill(xvfb, SIGTERM);
+        return 1;
+    }
+
+    const pid_t program = spawn({argv[1]}, {"DISPLAY=" + displayName, "QT_QPA_PLATFORM=xcb"});
+    check(program > 0, "the program starts");
+    std::optional<Window> window;
+    waitFor([&] { return (window = findGameWindow(display)).has_value(); }, 20s);
+    check(window.has_value(), "its window appears");
+
+    if (window) {
+        check(windowTitle(display, *window) == expectedTitle, "the title reads the fixed caption");
+        const Place place = placeOf(display, *window);
+        const int menuHeight = place.height - clientHeight;
+        check(place.width == clientWidth,
+              "the window is 623 pixels wide, it is " + std::to_string(place.width));
+        check(menuHeight >= 15 && menuHeight <= 60,
+              "below a menu bar the client area is 356 pixels high (window " +
+                  std::to_string(place.height) + ")");
+
+        // A point inside the rules box, left of where its text begins: grey while the
+        // rules show, the window's own colour once "Нова игра" has hidden them.
+        const int probeX = place.x + 10;
+        const int probeY = place.y + menuHeight + 136 + 100;
+        waitFor([&] { return pixelAt(display, probeX, probeY) == 0xE0E0E0; }, 5s);
+        check(pixelAt(display, probeX, probeY) == 0xE0E0E0, "the rules show at start-up");
+
+        click(display, place.x + 8 + 60, place.y + menuHeight + 64 + 16);
+        const bool hidden =
+            waitFor([&] { return pixelAt(display, probeX, probeY) == 0xC0C0FF; }, 5s);
+        check(hidden, "a click on \"Нова игра\" hides the rules");
+
+        click(display, place.x + 25, place.y + menuHeight / 2);
+        const std::optional<int> status = waitExit(program, 10s);
+        check(status.has_value(), "a click on \"Изход\" ends the program");
+        check(status == 0, "with exit status 0");
+        if (!status) {
+            kill(program, SIGKILL);
+            waitExit(program, 5s);
+        }
+    } else {
+        kill(program, SIGKILL);
+        waitExit(program, 5s);
+    }
+
+    XCloseDisplay(display);
+    kill(xvfb, SIGTERM);
+    waitExit(xvfb, 5s);
+    std::printf("%d passed, %d failed\n", failures == 0 ? 1 : 0, failures == 0 ? 0 : 1);
+    return failures == 0 ? 0 : 1;
+}
