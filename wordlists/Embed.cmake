@@ -8,8 +8,11 @@ set(table "")
 set(index 0)
 foreach(input IN LISTS INPUTS)
     file(READ "${input}" text)
-    # Check the lines; list separators and brackets in the text are masked first.
-    string(REPLACE ";" "_" masked "${text}")
+    # Check the lines. Characters that mean something in a CMake list are masked
+    # first: ';' separates, '[' and ']' group, and '\' escapes a following ';', which
+    # would join a line ending in a backslash to the next one.
+    string(REPLACE "\\" "_" masked "${text}")
+    string(REPLACE ";" "_" masked "${masked}")
     string(REPLACE "[" "_" masked "${masked}")
     string(REPLACE "]" "_" masked "${masked}")
     string(REPLACE "\r" "" masked "${masked}")
