@@ -3,6 +3,7 @@
 #include "Categories.h"
 #include "FormLayout.h"
 #include "Game.h"
+#include "LetterPanel.h"
 #include "OneCharacterValidator.h"
 #include "RulesText.h"
 #include "RuntimeError.h"
@@ -61,6 +62,7 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
     applyLooks();
     setTabOrder();
     bindKeyboard();
+    bindLetterPanel();
     Timer1.setInterval(timerIntervalMs);
 }
 
@@ -76,6 +78,8 @@ void MainForm::createElements() {
         bukwa[i]->setObjectName(QStringLiteral("bukwa(%1)").arg(i));
         bukwa[i]->setAlignment(Qt::AlignCenter);
     }
+    // The letter keys share the rules' place and lie under them while they show.
+    letterPanel = new LetterPanel(client);
     bukwa4 = new QPlainTextEdit(client);
     bukwa4->setObjectName(QStringLiteral("bukwa(4)"));
     // The box shows one paragraph a line; CR LF ends each one.
@@ -155,6 +159,7 @@ void MainForm::applyLooks() {
             element->setPalette(palette);
         }
     }
+    letterPanel->setGeometry(bukwa4->geometry());
     const QSize client(twipsToPixels(clientTwips.width(), dpi),
                        twipsToPixels(clientTwips.height(), dpi));
     centralWidget()->setFixedSize(client);
@@ -180,6 +185,11 @@ void MainForm::setTabOrder() {
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
+    QWidget* previous = bukwa4;
+    for (int i = 0; i < LetterPanel::keyCount; ++i) {
+        QWidget::setTabOrder(previous, letterPanel->key(i));
+        previous = letterPanel->key(i);
+    }
     stolica[0]->setFocus();
 }
 
@@ -192,6 +202,18 @@ void MainForm::bindKeyboard() {
     });
     auto* newGameKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
     connect(newGameKey, &QShortcut::activated, this, [this] { Buton[1]->click(); });
+}
+
+void MainForm::bindLetterPanel() {
+    // A key is the letter typed into the letter box and "Въвеждам буква" clicked.
+    connect(letterPanel, &LetterPanel::letterChosen, this, [this](const QString& character) {
+        if (Buton[0]->isEnabled()) {
+            bukwa[0]->setText(character);
+            Buton[0]->click();
+        }
+    });
+    // Used letters follow the entered-letters field, so a new game clears them.
+    connect(bukwa[3], &QLineEdit::textChanged, letterPanel, &LetterPanel::markUsed);
 }
 
 void MainForm::bind(game::Game& game) {
@@ -257,7 +279,11 @@ void MainForm::setBukwaText(int index, game::TextView text) {
         bukwa4->setPlainText(toQString(text));
         return;
     }
-    bukwa.at(index)->setText(toQString(text));
+    QLineEdit* field = bukwa.at(index);
+    field->setText(toQString(text));
+    if (index != 0) {
+        field->setCursorPosition(0);
+    }
 }
 
 game::Text MainForm::stolicaText(int index) const {
@@ -265,7 +291,10 @@ game::Text MainForm::stolicaText(int index) const {
 }
 
 void MainForm::setStolicaText(int index, game::TextView text) {
-    stolica.at(index)->setText(toQString(text));
+    QLineEdit* field = stolica.at(index);
+    field->setText(toQString(text));
+    // A text wider than its box shows from its start, not scrolled to its end.
+    field->setCursorPosition(0);
 }
 
 void MainForm::setBukwaVisible(int index, bool visible) {
@@ -275,6 +304,9 @@ void MainForm::setBukwaVisible(int index, bool visible) {
 
 void MainForm::setButonEnabled(int index, bool enabled) {
     Buton.at(index)->setEnabled(enabled);
+    if (index == 0) {
+        letterPanel->setEnabled(enabled); // the keys stand for the letter button
+    }
 }
 
 void MainForm::setLabel1Caption(int index, game::TextView caption) {

@@ -21,6 +21,8 @@ class Game;
 
 namespace window {
 
+class LetterPanel;
+
 /// The ten word lists: list 2c holds the answers of category c, list 2c + 1 its clues.
 using WordLists = std::array<std::vector<std::u32string>, 10>;
 
@@ -39,7 +41,9 @@ class MainForm : public QMainWindow, public game::FormInterface {
     Q_OBJECT
 
 public:
+    /// The window keeps a reference to `lists`, which must outlive it.
     explicit MainForm(const WordLists& lists = builtInWordLists(), QWidget* parent = nullptr);
+    MainForm(WordLists&&, QWidget* = nullptr) = delete;
     ~MainForm() override;
 
     /// Connects the window's events to `game`, which must outlive the window.
@@ -60,6 +64,9 @@ public:
     std::array<QLabel*, 4> Label1{};     ///< Label1(0) to Label1(3)
     std::array<QAction*, 6> Obrabotwa{}; ///< the menu items
     QTimer Timer1;
+
+    /// On-screen keys for the letters, under the rules until those are hidden.
+    LetterPanel* letterPanel = nullptr;
 
     // The window as the game sees it.
     game::Text bukwaText(int index) const override;
@@ -84,6 +91,7 @@ private:
     void createMenu();
     void setTabOrder();
     void bindKeyboard();
+    void bindLetterPanel();
 
     /// Calls into the game; a run-time error is shown and ends the program.
     bool dispatch(const std::function<void()>& handler);

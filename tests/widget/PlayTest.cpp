@@ -117,6 +117,21 @@ TEST_F(Play, timerTicksShuffleAnswersThenScrollTheQuestion) {
     EXPECT_EQ(stolica(1)->text(), QStringLiteral("толица на държавата ИТАЛИЯ e:  С"));
 }
 
+TEST_F(Play, aTextWiderThanTheDisplayLineShowsFromItsStart) {
+    // A long answer in the shuffle and a slice of the question are read from the left.
+    setWords(0, {{U"ДЖЕФЕРСЪН СИТИ ОКЛАХОМА СИТИ", U"Мисури"}});
+    open();
+    const auto expectStartShown = [this] {
+        QLineEdit* line = stolica(1);
+        ASSERT_GT(line->fontMetrics().horizontalAdvance(line->text()), line->width());
+        EXPECT_LT(line->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 10);
+    };
+    expectStartShown();
+    clickNewGame(0);
+    tick();
+    expectStartShown();
+}
+
 TEST_F(Play, theRunningTimerDrivesTheDisplayLine) {
     // Left running, the timer shows a new slice about five times a second.
     setWords(0, {{U"РИМ", U"ИТАЛИЯ"}});

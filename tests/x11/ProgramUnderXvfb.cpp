@@ -15,12 +15,13 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <poll.h>
 #include <spawn.h>
 #include <string>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -159,16 +160,31 @@ void click(Display* display, int x, int y) {
     XFlush(display);
 }
 
-int freeDisplayNumber() {
-    for (int n = 90; n < 190; ++n) {
-        struct stat info;
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
-        const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-        if (stat(socket.c_str(), &info) != 0 && stat(lock.c_str(), &info) != 0) {
-            return n;
+// Starts Xvfb on a display number of its own choosing; returns its pid and the name
+// of that display, which it announces once it takes connections.
+std::pair<pid_t, std::string> startXvfb() {
+    int fds[2];
+    if (pipe(fds) != 0) {
+        return {-1, {}};
+    }
+    const pid_t pid = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                             "1024x768x24", "-nolisten", "tcp", "-dpi", "96"},
+                            {});
+    close(fds[1]);
+    std::string number;
+    pollfd readable{fds[0], POLLIN, 0};
+    const auto end = std::chrono::steady_clock::now() + 15s;
+    while (pid > 0 && std::chrono::steady_clock::now() < end) {
+        if (poll(&readable, 1, 100) > 0) {
+            char c = 0;
+            if (read(fds[0], &c, 1) != 1 || c == '\n') {
+                break;
+            }
+            number += c;
         }
     }
-    return -1;
+    close(fds[0]);
+    return {pid, number.empty() ? std::string() : ":" + number};
 }
 
 } // namespace
@@ -178,12 +194,12 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s PROGRAM\n", argv[0]);
         return 2;
     }
-    const int number = freeDisplayNumber();
-    const std::string displayName = ":" + std::to_string(number);
-    const pid_t xvfb = spawn(
-        {"Xvfb", displayName, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-dpi", "96"}, {});
-    if (xvfb < 0) {
+    const auto [xvfb, displayName] = startXvfb();
+    if (xvfb < 0 || displayName.empty()) {
         std::fprintf(stderr, "cannot start Xvfb\n");
+        if (xvfb > 0) {
+            kill(xvfb, SIGTERM);
+        }
         return 1;
     }
     Display* display = nullptr;
@@ -221,6 +237,24 @@ int main(int argc, char* argv[]) {
         const bool hidden =
             waitFor([&] { return pixelAt(display, probeX, probeY) == 0xC0C0FF; }, 5s);
         check(hidden, "a click on \"Нова игра\" hides the rules");
+
+        // The letter keys lie where the rules were. The key "А" turns from the orange of
+        // the letter button to grey once clicked, its letter entered.
+        const int keyX = place.x + 8 + 4 + 6;
+        const int keyY = place.y + menuHeight + 136 + 4 + 6;
+        const auto orange = [](unsigned long p) {
+            return (p >> 16 & 0xFF) > (p & 0xFF) + 30; // red well above blue
+        };
+        const auto grey = [](unsigned long p) {
+            const int r = static_cast<int>((p >> 16) & 0xFF);
+            const int g = static_cast<int>((p >> 8) & 0xFF);
+            const int b = static_cast<int>(p & 0xFF);
+            return std::abs(r - g) < 16 && std::abs(g - b) < 16 && r > 150;
+        };
+        check(orange(pixelAt(display, keyX, keyY)), "the letter key \"А\" shows");
+        click(display, place.x + 8 + 4 + 35, place.y + menuHeight + 136 + 4 + 24);
+        check(waitFor([&] { return grey(pixelAt(display, keyX, keyY)); }, 5s),
+              "a click on the letter key \"А\" enters it");
 
         click(display, place.x + 25, place.y + menuHeight / 2);
         const std::optional<int> status = waitExit(program, 10s);

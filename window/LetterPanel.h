@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPalette>
+#include <QWidget>
+#include <array>
+
+class QPushButton;
+
+namespace window {
+
+/**
+ * Keys for the 30 letters of the Bulgarian alphabet, a blank and a hyphen, for pupils
+ * whose keyboard has no Cyrillic layout or who play on a touch screen. A key stands for
+ * typing its character; the window turns a click into a guess (letterChosen).
+ */
+class LetterPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int keyCount = 32;
+
+    explicit LetterPanel(QWidget* parent = nullptr);
+
+    /// The character each key enters, in the order of the keys.
+    static const std::array<QString, keyCount>& characters();
+
+    QPushButton* key(int index) const { return keys_.at(static_cast<std::size_t>(index)); }
+
+    /// Shows the keys whose character occurs in `entered` as used. Used keys stay
+    /// clickable: entering a letter again counts again.
+    void markUsed(const QString& entered);
+
+signals:
+    void letterChosen(const QString& character);
+
+private:
+    std::array<QPushButton*, keyCount> keys_{};
+    QPalette freshPalette_;
+    QPalette usedPalette_;
+};
+
+} // namespace window
