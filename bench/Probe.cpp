@@ -1,0 +1,156 @@
+// Measures a Qt program under the X server of $DISPLAY:
+//   probe start PROGRAM      milliseconds from start until its window is mapped and
+//                            painted, then its peak resident memory in KiB
+//   probe cpu PROGRAM SECONDS [X Y]
+//                            CPU milliseconds it uses over SECONDS, after a click at
+//                            X, Y of its window (when given) and a second to settle
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+std::optional<Window> viewableChildOfRoot(Display* display) {
+    Window root = DefaultRootWindow(display);
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::optional<Window> found;
+    if (XQueryTree(display, root, &root, &parent, &children, &count) != 0) {
+        for (unsigned int i = 0; i < count && !found; ++i) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(display, children[i], &a) && a.map_state == IsViewable &&
+                a.width > 100) {
+                found = children[i];
+            }
+        }
+        XFree(children);
+    }
+    return found;
+}
+
+// Painted: a pixel in the middle of the window is no longer the black of the empty screen.
+bool painted(Display* display, Window window) {
+    XWindowAttributes a;
+    XGetWindowAttributes(display, window, &a);
+    XImage* image = XGetImage(display, window, a.width / 2, a.height / 2, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return false;
+    }
+    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
+    XDestroyImage(image);
+    return pixel != 0;
+}
+
+long procField(pid_t pid, const std::string& key) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key + ":", 0) == 0) {
+            return std::strtol(line.c_str() + key.size() + 1, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+long cpuMilliseconds(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string all((std::istreambuf_iterator<char>(stat)), {});
+    std::istringstream fields(all.substr(all.rfind(')') + 2));
+    std::string field;
+    long utime = 0;
+    long stime = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14) {
+            utime = std::stol(field);
+        } else if (i == 15) {
+            stime = std::stol(field);
+        }
+    }
+    return (utime + stime) * 1000 / sysconf(_SC_CLK_TCK);
+}
+
+void stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: probe start|cpu PROGRAM [SECONDS [X Y]]\n");
+        return 2;
+    }
+    const std::string mode = argv[1];
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "no X display\n");
+        return 1;
+    }
+    char* child[] = {argv[2], nullptr};
+    const auto started = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[2], nullptr, nullptr, child, environ) != 0) {
+        std::fprintf(stderr, "cannot start %s\n", argv[2]);
+        return 1;
+    }
+    std::optional<Window> window;
+    while (Clock::now() - started < 30s) {
+        window = viewableChildOfRoot(display);
+        if (window && painted(display, *window)) {
+            break;
+        }
+        std::this_thread::sleep_for(200us);
+    }
+    if (!window) {
+        stop(pid);
+        return 1;
+    }
+    const double startMs =
+        std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+    if (mode == "start") {
+        std::this_thread::sleep_for(2s);
+        std::printf("%.1f %ld\n", startMs, procField(pid, "VmHWM"));
+    } else {
+        const int seconds = argc > 3 ? std::atoi(argv[3]) : 60;
+        if (argc > 5) {
+            int x = 0;
+            int y = 0;
+            Window unused = 0;
+            XTranslateCoordinates(display, *window, DefaultRootWindow(display), std::atoi(argv[4]),
+                                  std::atoi(argv[5]), &x, &y, &unused);
+            XTestFakeMotionEvent(display, -1, x, y, 0);
+            XTestFakeButtonEvent(display, 1, True, 0);
+            XTestFakeButtonEvent(display, 1, False, 30);
+            XFlush(display);
+        }
+        std::this_thread::sleep_for(1s);
+        const long before = cpuMilliseconds(pid);
+        std::this_thread::sleep_for(std::chrono::seconds(seconds));
+        std::printf("%ld\n", cpuMilliseconds(pid) - before);
+    }
+    stop(pid);
+    XCloseDisplay(display);
+    return 0;
+}

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the Debian package, checks its control data and contents, and starts the
+# program it holds under Xvfb, ending it through "Изход".
+# Usage: DebianPackage.sh BUILD_DIR X11_PROGRAM_TEST
+set -u
+build_dir=$(cd "$1" && pwd)
+x11_test=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+passed=0
+check() { # check DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@" >/dev/null 2>"$work/err"; then
+        echo "ok: $what"
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $what"
+        cat "$work/err"
+        failures=$((failures + 1))
+    fi
+}
+
+(cd "$work" && cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1)
+deb=$(find "$work/out" -maxdepth 1 -name 'geografia_*.deb' | head -n 1)
+if [ -z "$deb" ]; then
+    echo "FAILED: cpack built no package"
+    cat "$work/cpack.log"
+    exit 1
+fi
+echo "ok: cpack built $(basename "$deb")"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation; do
+    check "the package depends on $package" grep -q "\b$package\b" <<<"$depends"
+done
+check "the package is in section games" grep -qx games <(dpkg-deb -f "$deb" Section)
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/geografia ./usr/share/applications/bg.uchebni.geografia.desktop \
+    ./usr/share/metainfo/bg.uchebni.geografia.metainfo.xml \
+    ./usr/share/icons/hicolor/scalable/apps/bg.uchebni.geografia.svg; do
+    check "the package holds $file" grep -q " $file\$" <<<"$contents"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+check "the packaged program starts under Xvfb and ends through Изход with status 0" \
+    "$x11_test" "$work/root/usr/bin/geografia"
+
+echo "$passed passed, $failures failed"
+[ "$failures" -eq 0 ]
