@@ -8,7 +8,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-
 #include <chrono>
 #include <csignal>
 #include <cstdio>

@@ -21,6 +21,7 @@ trap 'kill $xvfb 2>/dev/null' EXIT
 read -r -t 15 -u "$fd" number
 export DISPLAY=":$number"
 export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$(mktemp -d) # Qt asks for one; keeps the output quiet
 
 median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }

@@ -62,7 +62,6 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
     applyLooks();
     setTabOrder();
     bindKeyboard();
-    bindLetterPanel();
     Timer1.setInterval(timerIntervalMs);
 }
 
@@ -78,8 +77,6 @@ void MainForm::createElements() {
         bukwa[i]->setObjectName(QStringLiteral("bukwa(%1)").arg(i));
         bukwa[i]->setAlignment(Qt::AlignCenter);
     }
-    // The letter keys share the rules' place and lie under them while they show.
-    letterPanel = new LetterPanel(client);
     bukwa4 = new QPlainTextEdit(client);
     bukwa4->setObjectName(QStringLiteral("bukwa(4)"));
     // The box shows one paragraph a line; CR LF ends each one.
@@ -159,7 +156,6 @@ void MainForm::applyLooks() {
             element->setPalette(palette);
         }
     }
-    letterPanel->setGeometry(bukwa4->geometry());
     const QSize client(twipsToPixels(clientTwips.width(), dpi),
                        twipsToPixels(clientTwips.height(), dpi));
     centralWidget()->setFixedSize(client);
@@ -185,11 +181,6 @@ void MainForm::setTabOrder() {
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
-    QWidget* previous = bukwa4;
-    for (int i = 0; i < LetterPanel::keyCount; ++i) {
-        QWidget::setTabOrder(previous, letterPanel->key(i));
-        previous = letterPanel->key(i);
-    }
     stolica[0]->setFocus();
 }
 
@@ -204,7 +195,21 @@ void MainForm::bindKeyboard() {
     connect(newGameKey, &QShortcut::activated, this, [this] { Buton[1]->click(); });
 }
 
-void MainForm::bindLetterPanel() {
+// The letter keys take the rules' place once those are hidden; until then nothing of
+// them is needed, so they are made then, not at start-up.
+void MainForm::showLetterPanel() {
+    if (letterPanel != nullptr) {
+        return;
+    }
+    letterPanel = new LetterPanel(centralWidget());
+    letterPanel->setGeometry(bukwa4->geometry());
+    letterPanel->setEnabled(Buton[0]->isEnabled());
+    letterPanel->markUsed(bukwa[3]->text());
+    QWidget* previous = bukwa4;
+    for (int i = 0; i < LetterPanel::keyCount; ++i) {
+        QWidget::setTabOrder(previous, letterPanel->key(i));
+        previous = letterPanel->key(i);
+    }
     // A key is the letter typed into the letter box and "Въвеждам буква" clicked.
     connect(letterPanel, &LetterPanel::letterChosen, this, [this](const QString& character) {
         if (Buton[0]->isEnabled()) {
@@ -214,6 +219,7 @@ void MainForm::bindLetterPanel() {
     });
     // Used letters follow the entered-letters field, so a new game clears them.
     connect(bukwa[3], &QLineEdit::textChanged, letterPanel, &LetterPanel::markUsed);
+    letterPanel->show();
 }
 
 void MainForm::bind(game::Game& game) {
@@ -300,11 +306,14 @@ void MainForm::setStolicaText(int index, game::TextView text) {
 void MainForm::setBukwaVisible(int index, bool visible) {
     QWidget* field = index == 4 ? static_cast<QWidget*>(bukwa4) : bukwa.at(index);
     field->setVisible(visible);
+    if (index == 4 && !visible) {
+        showLetterPanel();
+    }
 }
 
 void MainForm::setButonEnabled(int index, bool enabled) {
     Buton.at(index)->setEnabled(enabled);
-    if (index == 0) {
+    if (index == 0 && letterPanel != nullptr) {
         letterPanel->setEnabled(enabled); // the keys stand for the letter button
     }
 }

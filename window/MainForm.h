@@ -65,7 +65,8 @@ public:
     std::array<QAction*, 6> Obrabotwa{}; ///< the menu items
     QTimer Timer1;
 
-    /// On-screen keys for the letters, under the rules until those are hidden.
+    /// On-screen keys for the letters, in the rules' place once those are hidden
+    /// (none before).
     LetterPanel* letterPanel = nullptr;
 
     // The window as the game sees it.
@@ -91,7 +92,7 @@ private:
     void createMenu();
     void setTabOrder();
     void bindKeyboard();
-    void bindLetterPanel();
+    void showLetterPanel();
 
     /// Calls into the game; a run-time error is shown and ends the program.
     bool dispatch(const std::function<void()>& handler);

@@ -43,16 +43,31 @@ TEST_F(Panel, holdsTheBulgarianAlphabetABlankAndAHyphen) {
     EXPECT_EQ(all[31], QStringLiteral("-"));
 }
 
-TEST_F(Panel, liesUnderTheRulesUntilTheyAreHidden) {
-    // The rules cover the keys at start-up; the first new game uncovers them.
+TEST_F(Panel, takesThePlaceOfTheRulesOnceTheyAreHidden) {
+    // At start-up the rules fill the place; the first new game puts the keys there.
     open();
-    const QPoint centre =
-        key(QStringLiteral("А"))->geometry().center() + form->letterPanel->geometry().topLeft();
-    EXPECT_TRUE(form->bukwa4->isAncestorOf(form->centralWidget()->childAt(centre)) ||
-                form->centralWidget()->childAt(centre) == form->bukwa4);
+    const QPoint inside = form->bukwa4->geometry().topLeft() + QPoint(20, 20);
+    QWidget* atStart = form->centralWidget()->childAt(inside);
+    EXPECT_TRUE(atStart == form->bukwa4 || form->bukwa4->isAncestorOf(atStart));
     clickNewGame(0);
-    EXPECT_EQ(form->centralWidget()->childAt(centre), key(QStringLiteral("А")));
+    ASSERT_NE(form->letterPanel, nullptr);
+    EXPECT_EQ(form->letterPanel->geometry(), form->bukwa4->geometry());
     EXPECT_EQ(form->letterPanel->geometry(), QRect(8, 136, 601, 211));
+    const QPoint keyCentre =
+        key(QStringLiteral("А"))->geometry().center() + form->letterPanel->geometry().topLeft();
+    EXPECT_EQ(form->centralWidget()->childAt(keyCentre), key(QStringLiteral("А")));
+    EXPECT_TRUE(key(QStringLiteral("А"))->isVisible());
+}
+
+TEST_F(Panel, appearsWithTheFirstGuessMadeBeforeAnyNewGame) {
+    // The letter button can be used at start-up too; the keys then follow its state.
+    setWords(0, {{U"РИМ", U"ИТАЛИЯ"}});
+    open();
+    typeAndGuess(QStringLiteral("р"));
+    ASSERT_NE(form->letterPanel, nullptr);
+    EXPECT_TRUE(form->letterPanel->isVisible());
+    EXPECT_TRUE(key(QStringLiteral("Р"))->property("used").toBool());
+    EXPECT_EQ(form->letterPanel->isEnabled(), Buton(0)->isEnabled());
 }
 
 TEST_F(Panel, playsAWholeGameToBravoAlone) {
