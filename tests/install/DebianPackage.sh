@@ -6,21 +6,8 @@ set -u
 build_dir=$(cd "$1" && pwd)
 x11_test=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-passed=0
-check() { # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@" >/dev/null 2>"$work/err"; then
-        echo "ok: $what"
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $what"
-        cat "$work/err"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/Checks.sh"
+trap 'rm -rf "$work" "$check_errors"' EXIT
 
 (cd "$work" && cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1)
 deb=$(find "$work/out" -maxdepth 1 -name 'geografia_*.deb' | head -n 1)
@@ -48,5 +35,4 @@ dpkg-deb -x "$deb" "$work/root"
 check "the packaged program starts under Xvfb and ends through Изход with status 0" \
     "$x11_test" "$work/root/usr/bin/geografia"
 
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary

@@ -5,20 +5,8 @@
 set -u
 build_dir=$(cd "$1" && pwd)
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-failures=0
-check() { # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@" >/dev/null 2>"$prefix.err"; then
-        echo "ok: $what"
-    else
-        echo "FAILED: $what"
-        cat "$prefix.err"
-        failures=$((failures + 1))
-    fi
-    rm -f "$prefix.err"
-}
+source "$(dirname "$0")/Checks.sh"
+trap 'rm -rf "$prefix" "$check_errors"' EXIT
 
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null || { echo "FAILED: cmake --install"; exit 1; }
 
@@ -50,5 +38,4 @@ check "appstreamcli accepts the metainfo" \
 unexpected=$(cd "$prefix" && find . -type f | grep -v -E '^\./(bin|share/(applications|metainfo|icons|doc))/')
 check "installs nothing else" test -z "$unexpected"
 
-echo "$((${#expected[@]} + 10 - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary
