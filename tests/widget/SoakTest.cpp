@@ -58,8 +58,9 @@ TEST(Soak, aSchoolDayOfTicksAndAThousandGamesUsesNoMoreMemory) {
     std::printf("resident memory: %ld KiB after the first game, %ld KiB at the end\n",
                 afterFirstGame, atEnd);
 #if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer keeps freed memory in quarantine on purpose; it checks leaks itself.
-    GTEST_SKIP() << "resident memory is not comparable under AddressSanitizer";
+    // The sanitizer holds freed memory in quarantine on purpose, so resident memory says
+    // nothing here; LeakSanitizer checks for leaks when the process ends instead.
+    std::printf("resident memory not compared under AddressSanitizer\n");
 #else
     EXPECT_LE(atEnd - afterFirstGame, 1024);
 #endif
