@@ -18,7 +18,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 
 namespace window {
@@ -57,6 +56,7 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(windowCaption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/geografia-32.png")));
+    applyFormLook();
     createElements();
     createMenu();
     applyLooks();
@@ -127,7 +127,9 @@ void MainForm::createElements() {
     stolica[1]->setAccessibleName(QStringLiteral("Въпрос"));
 }
 
-void MainForm::applyLooks() {
+// The window's own font and colour, set before its elements exist so that they are
+// born with them rather than told of a change.
+void MainForm::applyFormLook() {
     QFont formFont(formFontFamily);
     formFont.setPointSizeF(formPointSize);
     setFont(formFont);
@@ -135,7 +137,10 @@ void MainForm::applyLooks() {
     formPalette.setColor(QPalette::Window, QColor(formColour));
     setPalette(formPalette);
     setAutoFillBackground(true);
+}
 
+void MainForm::applyLooks() {
+    const QFont formFont = font();
     const double dpi = logicalDpiX();
     for (const ElementLook& look : elementLooks) {
         auto* element = centralWidget()->findChild<QWidget*>(QString::fromLatin1(look.name));

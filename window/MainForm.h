@@ -88,6 +88,7 @@ signals:
 
 private:
     void createElements();
+    void applyFormLook();
     void applyLooks();
     void createMenu();
     void setTabOrder();
