@@ -30,6 +30,14 @@ constexpr int hintLabel = 0;      // Label1(0)
 constexpr int exitMenuItem = 0;   // Obrabotwa(0)
 constexpr int listCountOfWindow = 10;
 
+// The window has the lists List1(0) to List1(9); naming another is a run-time error.
+int existingList(int index) {
+    if (index < 0 || index >= listCountOfWindow) {
+        throw RuntimeError(RuntimeError::ControlArrayElementMissing);
+    }
+    return index;
+}
+
 Text question(TextView prefix, TextView clue) {
     Text text;
     text.reserve(prefix.size() + clue.size() + questionEnd.size());
@@ -195,17 +203,11 @@ int Game::answerList() const {
 }
 
 int Game::listCount(int index) const {
-    if (index < 0 || index >= listCountOfWindow) {
-        throw RuntimeError(RuntimeError::ControlArrayElementMissing);
-    }
-    return form_.List1Count(index);
+    return form_.List1Count(existingList(index));
 }
 
 TextView Game::listItem(int index, int item) const {
-    if (index < 0 || index >= listCountOfWindow) {
-        throw RuntimeError(RuntimeError::ControlArrayElementMissing);
-    }
-    return form_.List1Item(index, item);
+    return form_.List1Item(existingList(index), item);
 }
 
 } // namespace game
