@@ -2,8 +2,8 @@
 
 namespace window {
 
-/// Settings of the application that every window of the game relies on: the same
-/// widget style everywhere, and a serif with Cyrillic where Times New Roman is missing.
+/// Settings of the application that every window of the game relies on: its resources
+/// and the same widget style everywhere.
 /// Call after the QApplication is created and before any window.
 void prepareApplication();
 

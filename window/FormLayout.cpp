@@ -1,5 +1,7 @@
 #include "FormLayout.h"
 
+#include <QFontDatabase>
+
 namespace window {
 
 const std::array<ElementLook, 13> elementLooks{{
@@ -25,5 +27,23 @@ const std::array<ElementLook, 13> elementLooks{{
     {"bukwa(2)", {2040, 1560, 3975, 405}, Background::Own, qRgb(255, 128, 0), 15.75, true, false},
     {"bukwa(4)", {120, 2040, 9015, 3165}, Background::Own, qRgb(224, 224, 224), 0, false, false},
 }};
+
+QString formFontFamily() {
+    // Asking for a family that is not installed sends the font matching through
+    // fontconfig's fallback search for every font of the window, which costs several
+    // milliseconds at start-up; naming an installed family finds it at once.
+    static const QString family = [] {
+        const QString timesNewRoman = QStringLiteral("Times New Roman");
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& candidate :
+             {timesNewRoman, QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}) {
+            if (installed.contains(candidate, Qt::CaseInsensitive)) {
+                return candidate;
+            }
+        }
+        return timesNewRoman;
+    }();
+    return family;
+}
 
 } // namespace window

@@ -31,8 +31,11 @@ inline constexpr QSize clientTwips{9345, 5340};
 
 /// The window's background colour and font, inherited by elements without their own.
 inline constexpr QRgb formColour = qRgb(192, 192, 255);
-inline const QString formFontFamily = QStringLiteral("Times New Roman");
 inline constexpr qreal formPointSize = 12;
+
+/// The font family of every text in the window: Times New Roman where it is installed,
+/// otherwise the first installed serif with its metrics. Needs the QApplication.
+QString formFontFamily();
 
 /// Every visible element of the window.
 extern const std::array<ElementLook, 13> elementLooks;

@@ -60,6 +60,7 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
     createElements();
     createMenu();
     applyLooks();
+    fillRules();
     setTabOrder();
     bindKeyboard();
     Timer1.setInterval(timerIntervalMs);
@@ -79,8 +80,6 @@ void MainForm::createElements() {
     }
     bukwa4 = new QPlainTextEdit(client);
     bukwa4->setObjectName(QStringLiteral("bukwa(4)"));
-    // The box shows one paragraph a line; CR LF ends each one.
-    bukwa4->setPlainText(QString(rulesText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     bukwa4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     bukwa4->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
@@ -130,7 +129,7 @@ void MainForm::createElements() {
 // The window's own font and colour, set before its elements exist so that they are
 // born with them rather than told of a change.
 void MainForm::applyFormLook() {
-    QFont formFont(formFontFamily);
+    QFont formFont(formFontFamily());
     formFont.setPointSizeF(formPointSize);
     setFont(formFont);
     QPalette formPalette = palette();
@@ -146,13 +145,15 @@ void MainForm::applyLooks() {
         auto* element = centralWidget()->findChild<QWidget*>(QString::fromLatin1(look.name));
         Q_ASSERT(element);
         element->setGeometry(twipsToPixels(look.twips, dpi));
-        QFont font = formFont;
-        if (look.pointSize > 0) {
-            font.setPointSizeF(look.pointSize);
+        if (look.pointSize > 0 || look.bold || look.italic) {
+            QFont font = formFont;
+            if (look.pointSize > 0) {
+                font.setPointSizeF(look.pointSize);
+            }
+            font.setBold(look.bold);
+            font.setItalic(look.italic);
+            element->setFont(font);
         }
-        font.setBold(look.bold);
-        font.setItalic(look.italic);
-        element->setFont(font);
         if (look.background == Background::Own) {
             QPalette palette = element->palette();
             const QPalette::ColorRole role =
@@ -165,6 +166,12 @@ void MainForm::applyLooks() {
                        twipsToPixels(clientTwips.height(), dpi));
     centralWidget()->setFixedSize(client);
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+// The rules are laid out once, in their box's final size and font.
+void MainForm::fillRules() {
+    // The box shows one paragraph a line; CR LF ends each one.
+    bukwa4->setPlainText(QString(rulesText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void MainForm::createMenu() {

@@ -90,6 +90,7 @@ private:
     void createElements();
     void applyFormLook();
     void applyLooks();
+    void fillRules();
     void createMenu();
     void setTabOrder();
     void bindKeyboard();

@@ -1,3 +1,4 @@
+#include "FormLayout.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ TEST_P(ElementLook, matchesTheWindowsDrawing) {
     EXPECT_EQ(element->geometry(),
               QRect(qRound(e.left * pixelsPerTwip), qRound(e.top * pixelsPerTwip),
                     qRound(e.width * pixelsPerTwip), qRound(e.height * pixelsPerTwip)));
-    EXPECT_EQ(element->font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(element->font().family(), window::formFontFamily());
     EXPECT_DOUBLE_EQ(element->font().pointSizeF(), e.pointSize);
     EXPECT_EQ(element->font().bold(), e.bold);
     EXPECT_EQ(element->font().italic(), e.italic);
@@ -105,11 +106,13 @@ TEST_F(Window, showsTheFormsColourAndFontThroughItsLabels) {
         EXPECT_FALSE(label->autoFillBackground());
         EXPECT_EQ(label->alignment(), Qt::AlignCenter);
     }
-    // Where Times New Roman is missing, a serif with the same metrics stands in.
+    // Where Times New Roman is missing, a serif with the same metrics stands in, named
+    // directly: the family asked for is the family drawn.
     const QFontInfo resolved(form->Label1[0]->font());
     EXPECT_TRUE(resolved.family() == QStringLiteral("Times New Roman") ||
                 resolved.family() == QStringLiteral("Liberation Serif"))
         << resolved.family().toStdString();
+    EXPECT_EQ(resolved.family(), window::formFontFamily());
 }
 
 TEST_F(Window, hasSixMenuItemsInOrderWithoutSubmenus) {
