@@ -30,8 +30,8 @@ const std::array<ElementLook, 13> elementLooks{{
 
 QString formFontFamily() {
     // Asking for a family that is not installed sends the font matching through
-    // fontconfig's fallback search for every font of the window, which costs several
-    // milliseconds at start-up; naming an installed family finds it at once.
+    // fontconfig's fallback search for every font of the window (some eight million
+    // instructions at start-up); naming an installed family finds it at once.
     static const QString family = [] {
         const QString timesNewRoman = QStringLiteral("Times New Roman");
         const QStringList installed = QFontDatabase::families();
