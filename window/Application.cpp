@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "FieldFrameStyle.h"
+
 #include <QApplication>
 
 // The window's icon lives in a static library, whose resources must be registered.
@@ -12,7 +14,7 @@ namespace window {
 void prepareApplication() {
     registerResources();
     // Fusion draws the coloured button faces and fields the same on every desktop.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new FieldFrameStyle);
 }
 
 } // namespace window
