@@ -8,12 +8,14 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <poll.h>
 #include <spawn.h>
 #include <sstream>
 #include <string>
@@ -28,25 +30,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-std::optional<Window> viewableChildOfRoot(Display* display) {
-    Window root = DefaultRootWindow(display);
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    std::optional<Window> found;
-    if (XQueryTree(display, root, &root, &parent, &children, &count) != 0) {
-        for (unsigned int i = 0; i < count && !found; ++i) {
-            XWindowAttributes a;
-            if (XGetWindowAttributes(display, children[i], &a) && a.map_state == IsViewable &&
-                a.width > 100) {
-                found = children[i];
-            }
-        }
-        XFree(children);
-    }
-    return found;
-}
-
 // Painted: a pixel in the middle of the window is no longer the black of the empty screen.
 bool painted(Display* display, Window window) {
     XWindowAttributes a;
@@ -58,6 +41,49 @@ bool painted(Display* display, Window window) {
     const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
     XDestroyImage(image);
     return pixel != 0;
+}
+
+// Waits for the program's window to be mapped and painted, and returns it. The probe
+// sleeps on the X server's events meanwhile: it learns of the mapping from the root
+// window and of each drawing from the Damage extension, so that it takes neither the
+// CPU nor the X server from the program it measures.
+std::optional<Window> waitForPaintedWindow(Display* display, Clock::time_point deadline) {
+    int damageEvent = 0;
+    int damageError = 0;
+    int major = 1;
+    int minor = 1;
+    if (!XDamageQueryExtension(display, &damageEvent, &damageError) ||
+        !XDamageQueryVersion(display, &major, &minor)) {
+        std::fprintf(stderr, "the X server has no Damage extension\n");
+        return std::nullopt;
+    }
+    std::optional<Window> window;
+    Damage damage = 0; // freed with the connection
+    while (Clock::now() < deadline) {
+        if (XPending(display) == 0) {
+            pollfd connection{ConnectionNumber(display), POLLIN, 0};
+            poll(&connection, 1, 100);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MapNotify && !window) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(display, event.xmap.window, &a) && a.width > 100) {
+                window = event.xmap.window;
+                damage = XDamageCreate(display, *window, XDamageReportNonEmpty);
+                if (painted(display, *window)) { // drawn before the damage was watched
+                    break;
+                }
+            }
+        } else if (window && event.type == damageEvent + XDamageNotify) {
+            XDamageSubtract(display, damage, None, None);
+            if (painted(display, *window)) {
+                break;
+            }
+        }
+    }
+    return Clock::now() < deadline ? window : std::nullopt;
 }
 
 long procField(pid_t pid, const std::string& key) {
@@ -107,6 +133,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
     char* child[] = {argv[2], nullptr};
     const auto started = Clock::now();
     pid_t pid = 0;
@@ -114,14 +142,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot start %s\n", argv[2]);
         return 1;
     }
-    std::optional<Window> window;
-    while (Clock::now() - started < 30s) {
-        window = viewableChildOfRoot(display);
-        if (window && painted(display, *window)) {
-            break;
-        }
-        std::this_thread::sleep_for(200us);
-    }
+    const std::optional<Window> window = waitForPaintedWindow(display, started + 30s);
     if (!window) {
         stop(pid);
         return 1;
