@@ -12,12 +12,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResource>
 #include <QShortcut>
 
 namespace window {
@@ -33,6 +37,21 @@ QString toQString(game::TextView text) {
 
 game::Text toText(const QString& text) {
     return text.toStdU32String();
+}
+
+// The icon is kept as raw pixels: reading a PNG would first make Qt search its
+// image-format plugins, some two milliseconds at every start.
+QIcon iconPicture() {
+    constexpr int side = 32;
+    const QByteArray pixels =
+        QResource(QStringLiteral(":/icons/geografia-32.rgba")).uncompressedData();
+    if (pixels.size() != side * side * 4) {
+        return {};
+    }
+    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), side, side,
+                       QImage::Format_RGBA8888);
+    // The conversion copies the pixels out of `pixels`, which ends here.
+    return QIcon(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
 }
 
 } // namespace
@@ -55,7 +74,7 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
       lists_(lists) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(windowCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/geografia-32.png")));
+    setWindowIcon(iconPicture());
     applyFormLook();
     createElements();
     createMenu();

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -113,6 +114,20 @@ TEST_F(Window, showsTheFormsColourAndFontThroughItsLabels) {
                 resolved.family() == QStringLiteral("Liberation Serif"))
         << resolved.family().toStdString();
     EXPECT_EQ(resolved.family(), window::formFontFamily());
+}
+
+TEST_F(Window, showsTheIconPictureOfThePackage) {
+    // The window keeps its icon as raw pixels; they must be the pixels of the PNG
+    // that the package installs, in the right order of colours.
+    open();
+    const QImage shown = form->windowIcon()
+                             .pixmap(QSize(32, 32), 1.0)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage packaged = QImage(QStringLiteral(GEOGRAFIA_ICON_PNG))
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(packaged.size(), QSize(32, 32));
+    EXPECT_EQ(shown, packaged);
 }
 
 TEST_F(Window, hasSixMenuItemsInOrderWithoutSubmenus) {
