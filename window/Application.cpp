@@ -1,6 +1,6 @@
 #include "Application.h"
 
-#include "FieldFrameStyle.h"
+#include "WindowStyle.h"
 
 #include <QApplication>
 
@@ -13,8 +13,7 @@ namespace window {
 
 void prepareApplication() {
     registerResources();
-    // Fusion draws the coloured button faces and fields the same on every desktop.
-    QApplication::setStyle(new FieldFrameStyle);
+    QApplication::setStyle(new WindowStyle);
 }
 
 } // namespace window

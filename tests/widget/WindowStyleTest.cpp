@@ -1,11 +1,15 @@
-// The text fields' panels, kept as pixmaps, must look as Fusion draws them, in
-// every state a field can be in, and follow a change of colour or size at once.
+// The window's style is Fusion with two savings, neither of which may show: the text
+// fields' panels, kept as pixmaps, must look as Fusion draws them in every state a
+// field can be in and follow a change of colour or size at once; the menu bar's
+// overflow button, whose picture is read late, must show Fusion's picture.
 
-#include "FieldFrameStyle.h"
+#include "WindowStyle.h"
 
 #include <QImage>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QStyleFactory>
+#include <QToolButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -62,7 +66,7 @@ protected:
         EXPECT_LE(largestDifference(a, b), 2);
     }
 
-    window::FieldFrameStyle style;
+    window::WindowStyle style;
     std::unique_ptr<QStyle> fusion;
     QLineEdit kept;
     QLineEdit drawn;
@@ -113,6 +117,36 @@ TEST_F(FieldPanel, showsTheFocusOfTheField) {
     EXPECT_LE(largestDifference(focused.convertToFormat(QImage::Format_ARGB32),
                                 reference.convertToFormat(QImage::Format_ARGB32)),
               2);
+}
+
+TEST(MenuOverflowButton, showsFusionsPictureWhenTheMenuDoesNotFit) {
+    window::WindowStyle style;
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const auto which = QStyle::SP_ToolBarHorizontalExtensionButton;
+    const QImage expected = fusion->standardIcon(which).pixmap(16, 16).toImage();
+    ASSERT_FALSE(expected.isNull());
+    EXPECT_EQ(style.standardIcon(which).pixmap(16, 16).toImage(), expected);
+    EXPECT_EQ(style.standardIcon(which).actualSize(QSize(16, 16)),
+              fusion->standardIcon(which).actualSize(QSize(16, 16)));
+
+    // A menu bar too narrow for its items offers the rest behind that button.
+    QMenuBar bar;
+    bar.setStyle(&style);
+    for (int i = 0; i < 6; ++i) {
+        bar.addAction(QStringLiteral("Столици на държави %1").arg(i));
+    }
+    bar.resize(120, bar.sizeHint().height());
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    QToolButton* overflow = nullptr;
+    for (QToolButton* button : bar.findChildren<QToolButton*>()) {
+        if (button->isVisible()) {
+            overflow = button;
+        }
+    }
+    ASSERT_NE(overflow, nullptr);
+    EXPECT_FALSE(overflow->icon().isNull());
+    EXPECT_EQ(overflow->icon().pixmap(16, 16).toImage(), expected);
 }
 
 } // namespace
