@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "BoxLabel.h"
 #include "Categories.h"
 #include "FormLayout.h"
 #include "Game.h"
@@ -121,10 +122,9 @@ void MainForm::createElements() {
         toQString(game::categories[0].hintCaption), QStringLiteral("брой опити"),
         QStringLiteral("Главна буква/и"), QStringLiteral("Въведено:")};
     for (int i = 0; i < 4; ++i) {
-        Label1[i] = new QLabel(labelCaptions[i], client);
+        Label1[i] = new BoxLabel(labelCaptions[i], client);
         Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         Label1[i]->setAlignment(Qt::AlignCenter);
-        Label1[i]->setFrameShape(QFrame::Box);
     }
 
     new OneCharacterValidator(bukwa[0]);
