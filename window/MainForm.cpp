@@ -164,6 +164,7 @@ void MainForm::applyLooks() {
         auto* element = centralWidget()->findChild<QWidget*>(QString::fromLatin1(look.name));
         Q_ASSERT(element);
         element->setGeometry(twipsToPixels(look.twips, dpi));
+        // Elements in the window's own font inherit it; the others get theirs.
         if (look.pointSize > 0 || look.bold || look.italic) {
             QFont font = formFont;
             if (look.pointSize > 0) {
