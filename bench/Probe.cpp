@@ -21,7 +21,6 @@
 #include <string>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 extern char** environ;
 
