@@ -67,8 +67,34 @@ QIcon WindowStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QProxyStyle::standardIcon(icon, option, widget);
 }
 
+// A command button's face is a solid fill of its palette's button colour, as the window's
+// coloured buttons have always looked, inside a dark edge. A pressed button shows a darker
+// face, a focused one a line of the highlight colour inside its edge, a disabled one a
+// paler edge (its caption is greyed by the label's own drawing).
+static void drawSolidButtonPanel(const QStyleOption* option, QPainter* painter) {
+    const QColor face = option->palette.color(QPalette::Button);
+    const bool enabled = option->state.testFlag(QStyle::State_Enabled);
+    const bool pressed = option->state & (QStyle::State_Sunken | QStyle::State_On);
+    const QRect edge = option->rect.adjusted(0, 0, -1, -1);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(enabled ? face.darker(300) : face.darker(150));
+    painter->setBrush(pressed ? face.darker(125) : face);
+    painter->drawRect(edge);
+    if (option->state.testFlag(QStyle::State_HasFocus) && enabled) {
+        painter->setPen(option->palette.color(QPalette::Highlight));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(edge.adjusted(1, 1, -1, -1));
+    }
+    painter->restore();
+}
+
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
+    if (element == PE_PanelButtonCommand) {
+        drawSolidButtonPanel(option, painter);
+        return;
+    }
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (element != PE_PanelLineEdit || frame == nullptr || option->rect.isEmpty()) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);

@@ -5,7 +5,9 @@
 namespace window {
 
 /// Fusion, which draws the coloured button faces and fields the same on every desktop,
-/// with two savings for a program that starts often and ticks five times a second:
+/// with the command buttons' faces drawn as solid fills of their colour (Fusion lays a
+/// gradient over them), and two savings for a program that starts often and ticks five
+/// times a second:
 /// - the panels of the text fields are kept as pixmaps: Fusion draws a field's rounded,
 ///   antialiased panel anew at every repaint, and the display line repaints at every
 ///   tick while a question scrolls by, its panel unchanged;
