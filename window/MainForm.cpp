@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QResource>
 #include <QShortcut>
+#include <limits>
+#include <stdexcept>
 
 namespace window {
 
@@ -55,7 +57,23 @@ QIcon iconPicture() {
     return QIcon(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
 }
 
+void showErrorBox(QWidget* parent, int number, const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("География"),
+                    QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(message),
+                    QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("runTimeError"));
+    box.exec();
+}
+
 } // namespace
+
+QWidget* elementNamed(const QWidget* client, const QString& name) {
+    auto* element = client->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    if (element == nullptr) {
+        throw std::logic_error("the window has no element named " + name.toStdString());
+    }
+    return element;
+}
 
 const WordLists& builtInWordLists() {
     static const WordLists lists = [] {
@@ -72,7 +90,9 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      lists_(lists) {
+      lists_(lists), reportError_([this](int number, const QString& message) {
+          showErrorBox(this, number, message);
+      }) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(windowCaption);
     setWindowIcon(iconPicture());
@@ -131,6 +151,9 @@ void MainForm::createElements() {
     for (int i : {1, 2, 3}) {
         bukwa[i]->setReadOnly(true);
     }
+    // The entered letters grow by one at every guess for as long as play goes on, past
+    // the 32767 characters a line edit keeps by default.
+    bukwa[3]->setMaxLength(std::numeric_limits<int>::max());
     stolica[0]->setReadOnly(true);
     // The banner shows only once a game has ended.
     bukwa[2]->setVisible(false);
@@ -161,8 +184,7 @@ void MainForm::applyLooks() {
     const QFont formFont = font();
     const double dpi = logicalDpiX();
     for (const ElementLook& look : elementLooks) {
-        auto* element = centralWidget()->findChild<QWidget*>(QString::fromLatin1(look.name));
-        Q_ASSERT(element);
+        QWidget* element = elementNamed(centralWidget(), QString::fromLatin1(look.name));
         element->setGeometry(twipsToPixels(look.twips, dpi));
         // Elements in the window's own font inherit it; the others get theirs.
         if (look.pointSize > 0 || look.bold || look.italic) {
@@ -255,6 +277,10 @@ void MainForm::showLetterPanel() {
 }
 
 void MainForm::bind(game::Game& game) {
+    if (game_ != nullptr) {
+        qWarning("MainForm::bind: the window is already bound to a game");
+        return;
+    }
     game_ = &game;
     connect(Buton[0], &QPushButton::clicked, this, &MainForm::guess);
     connect(Buton[1], &QPushButton::clicked, this, &MainForm::newGame);
@@ -281,31 +307,37 @@ void MainForm::newGame() {
 }
 
 bool MainForm::dispatch(const std::function<void()>& handler) {
-    if (failed_ || game_ == nullptr) {
+    if (ending_ || game_ == nullptr) {
         return false;
     }
     try {
         handler();
         return true;
     } catch (const game::RuntimeError& error) {
-        showRunTimeError(error.number(), QString::fromUtf8(error.what()));
+        fail(error.number(), QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {
         // Not one of the game's own errors: shown the same way, as the platform would.
-        showRunTimeError(51,
-                         QStringLiteral("Internal error: %1").arg(QString::fromUtf8(error.what())));
+        fail(51, QStringLiteral("Internal error: %1").arg(QString::fromUtf8(error.what())));
     }
     return false;
 }
 
-void MainForm::showRunTimeError(int number, const QString& message) {
+void MainForm::fail(int number, const QString& message) {
     failed_ = true;
+    // Stopped before the report, so that no tick reaches the game while it shows.
+    ending_ = true;
     Timer1.stop();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("География"),
-                    QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(message),
-                    QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("runTimeError"));
-    box.exec();
-    emit programEnded(1);
+    reportError_(number, message);
+    endWith(1);
+}
+
+// From here on the program is ending: a tick that is already due, or a click still
+// queued, must not reach the game, whose state may no longer be one it can play on
+// ("Изход" has left no category chosen).
+void MainForm::endWith(int exitCode) {
+    ending_ = true;
+    Timer1.stop();
+    emit programEnded(exitCode);
 }
 
 game::Text MainForm::bukwaText(int index) const {
@@ -371,7 +403,7 @@ void MainForm::enableTimer1() {
 }
 
 void MainForm::endProgram() {
-    emit programEnded(0);
+    endWith(0);
 }
 
 } // namespace window

@@ -29,13 +29,18 @@ using WordLists = std::array<std::vector<std::u32string>, 10>;
 /// The game's own word lists, as built into the program.
 const WordLists& builtInWordLists();
 
+/// Shows a run-time error: its number and the platform's message for it.
+using ErrorReporter = std::function<void(int number, const QString& message)>;
+
 /**
  * The game's one window, MainForm: its fields, buttons, labels, menu bar and timer,
  * and the binding of their events to the game's handlers.
  *
  * Every call into the game runs to its end on the event thread. A run-time error
- * that leaves a handler is shown in an error message box, and then the program ends
- * with a non-zero status (programEnded).
+ * that leaves a handler is shown (in an error message box, unless another reporter is
+ * set), and then the program ends with a non-zero status (programEnded). Once the
+ * program is ending, through "Изход" or an error, the timer stops and no event reaches
+ * the game any more.
  */
 class MainForm : public QMainWindow, public game::FormInterface {
     Q_OBJECT
@@ -46,8 +51,12 @@ public:
     MainForm(WordLists&&, QWidget* = nullptr) = delete;
     ~MainForm() override;
 
-    /// Connects the window's events to `game`, which must outlive the window.
+    /// Connects the window's events to `game`, which must outlive the window. A window
+    /// is bound once: a later call changes nothing.
     void bind(game::Game& game);
+
+    /// Replaces the error message box, as tests do so as not to wait on a modal box.
+    void setErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
     /// Runs the game's load handler; call once, before the window is first shown.
     /// Returns false when it ended with a run-time error.
@@ -55,6 +64,9 @@ public:
 
     /// True once a run-time error has ended the program; no event reaches the game after it.
     bool failed() const { return failed_; }
+
+    /// True once the program is ending, by "Изход" or by a run-time error.
+    bool ending() const { return ending_; }
 
     // The elements, by their names and indices.
     std::array<QLineEdit*, 4> bukwa{};   ///< bukwa(0) to bukwa(3)
@@ -98,7 +110,8 @@ private:
 
     /// Calls into the game; a run-time error is shown and ends the program.
     bool dispatch(const std::function<void()>& handler);
-    void showRunTimeError(int number, const QString& message);
+    void fail(int number, const QString& message);
+    void endWith(int exitCode);
 
     void guess();
     void newGame();
@@ -106,6 +119,12 @@ private:
     const WordLists& lists_;
     game::Game* game_ = nullptr;
     bool failed_ = false;
+    bool ending_ = false;
+    ErrorReporter reportError_;
 };
+
+/// The element of the client area named `name`, as in "bukwa(3)"; throws std::logic_error
+/// when there is none, so that a misspelt name in the layout cannot go unnoticed.
+QWidget* elementNamed(const QWidget* client, const QString& name);
 
 } // namespace window

@@ -7,6 +7,10 @@ namespace window {
 OneCharacterValidator::OneCharacterValidator(QLineEdit* edit) : QValidator(edit) {
     // An edit is checked before the box announces its new text, so this keeps the old one.
     connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+    // So is the selection: whether what is typed or pasted replaces the box's character.
+    connect(edit, &QLineEdit::selectionChanged, this, [this, edit] {
+        replacesAll_ = edit->hasSelectedText() && edit->selectedText() == edit->text();
+    });
     before_ = edit->text();
     edit->setValidator(this);
 }
@@ -15,7 +19,7 @@ QValidator::State OneCharacterValidator::validate(QString& input, int& pos) cons
     if (characterCount(input) <= 1) {
         return Acceptable;
     }
-    if (!before_.isEmpty()) {
+    if (!before_.isEmpty() && !replacesAll_) {
         return Invalid;
     }
     input = firstCharacter(input);

@@ -8,9 +8,9 @@ namespace window {
 
 /**
  * Keeps a line edit to one character (one code point, so never half a surrogate pair).
- * Into an empty box a paste of several characters leaves its first; beside a character
- * already there, anything typed or pasted is refused. Text set by the program is not
- * checked.
+ * Into an empty box, or over its selected character, a paste of several characters leaves
+ * its first; beside a character that stays, anything typed or pasted is refused. Text set
+ * by the program is not checked.
  */
 class OneCharacterValidator : public QValidator {
     Q_OBJECT
@@ -28,7 +28,8 @@ public:
     static qsizetype characterCount(const QString& text);
 
 private:
-    QString before_; ///< the box's text before the edit being checked
+    QString before_;           ///< the box's text before the edit being checked
+    bool replacesAll_ = false; ///< the whole of before_ is selected, so an edit replaces it
 };
 
 } // namespace window

@@ -169,10 +169,38 @@ TEST_F(Window, letsTheReadOnlyFieldsRefuseTyping) {
     EXPECT_EQ(stolica(1)->text(), QStringLiteral("жк"));
 }
 
+TEST_F(Window, drawsTheButtonFacesAsSolidFillsOfTheirColours) {
+    // Every pixel inside the edge and away from the caption wears the face's colour,
+    // also once the button is disabled; pressed, the face is darker.
+    open();
+    for (const auto& [button, face] :
+         {std::pair{Buton(1), qRgb(255, 0, 0)}, std::pair{Buton(0), qRgb(255, 192, 128)}}) {
+        for (bool enabled : {true, false}) {
+            button->setEnabled(enabled);
+            const QImage image = button->grab().toImage();
+            const int middle = image.height() / 2;
+            for (const QPoint& p : {QPoint(3, 3), QPoint(image.width() - 4, image.height() - 4),
+                                    QPoint(5, middle), QPoint(image.width() - 6, middle)}) {
+                EXPECT_EQ(image.pixel(p), face) << button->text().toStdString() << " at " << p.x()
+                                                << "," << p.y() << " enabled " << enabled;
+            }
+        }
+        button->setEnabled(true);
+        button->setDown(true);
+        EXPECT_NE(button->grab().toImage().pixel(5, 5), face) << "pressed";
+        button->setDown(false);
+    }
+}
+
+TEST_F(Window, findsItsElementsByNameAndRefusesAnUnknownName) {
+    open();
+    EXPECT_EQ(window::elementNamed(form->centralWidget(), QStringLiteral("bukwa(3)")), bukwa(3));
+    EXPECT_THROW(window::elementNamed(form->centralWidget(), QStringLiteral("bukwa(9)")),
+                 std::logic_error);
+}
+
 TEST_F(Window, startsWithTheTimerRunningEveryTwoHundredMilliseconds) {
-    form = std::make_unique<window::MainForm>(lists);
-    game = std::make_unique<game::Game>(*form, random);
-    form->bind(*game);
+    create();
     random.pushIndex(0);
     EXPECT_FALSE(form->Timer1.isActive());
     ASSERT_TRUE(form->load());

@@ -61,12 +61,42 @@ TEST_F(Play, theLetterBoxKeepsOneCharacterOfAPaste) {
              {QStringLiteral("😀x"), QStringLiteral("😀")},
              {QStringLiteral("е\u0301"), QStringLiteral("е")},
              {QString(5000, QLatin1Char('z')), QStringLiteral("z")}}) {
-        bukwa(0)->clear();
-        bukwa(0)->setFocus();
-        QApplication::clipboard()->setText(pasted);
-        QTest::keyClick(bukwa(0), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(bukwa(0)->text(), kept);
+        for (bool overASelectedLetter : {false, true}) {
+            bukwa(0)->setText(overASelectedLetter ? QStringLiteral("ж") : QString());
+            bukwa(0)->setFocus();
+            bukwa(0)->selectAll();
+            QApplication::clipboard()->setText(pasted);
+            QTest::keyClick(bukwa(0), Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(bukwa(0)->text(), kept) << "over a selected letter: " << overASelectedLetter;
+        }
     }
+    // Beside a letter that stays, a paste is refused as typing is.
+    bukwa(0)->setText(QStringLiteral("ж"));
+    bukwa(0)->deselect();
+    QTest::keyClick(bukwa(0), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(bukwa(0)->text(), QStringLiteral("ж"));
+}
+
+TEST_F(Play, theEnteredLettersKeepEveryLetterHoweverLongPlayGoesOn) {
+    // A category choice gives five attempts again without ending the game, so the
+    // letters of one game can pass any length a field keeps by default.
+    open();
+    clickNewGame(0);
+    const QString earlier(40000, QChar(u'Ж'));
+    bukwa(3)->setText(earlier);
+    typeAndGuess(QStringLiteral("щ"));
+    EXPECT_EQ(bukwa(3)->text(), earlier + QStringLiteral("Щ"));
+}
+
+TEST_F(Play, bindingTheWindowAgainConnectsNothingTwice) {
+    // A click on "Въвеждам буква" is one guess, however often the window was bound.
+    setWords(0, {{U"ОСЛО", U"НОРВЕГИЯ"}});
+    open();
+    form->bind(*game);
+    clickNewGame(0);
+    typeAndGuess(QStringLiteral("ж"));
+    EXPECT_EQ(bukwa(1)->text(), QStringLiteral("4"));
+    EXPECT_EQ(bukwa(3)->text(), QStringLiteral("Ж"));
 }
 
 TEST_F(Play, typingASecondLetterKeepsTheFirst) {

@@ -13,7 +13,8 @@
 #include <memory>
 
 /// The real window bound to the real game, with scripted draws. The timer is stopped
-/// after loading so that each test decides when it ticks.
+/// after loading so that each test decides when it ticks. A run-time error fails the
+/// test at once, with its number and message, instead of waiting on a message box.
 class WindowFixture : public ::testing::Test {
 protected:
     window::WordLists lists = window::builtInWordLists();
@@ -21,11 +22,19 @@ protected:
     std::unique_ptr<window::MainForm> form;
     std::unique_ptr<game::Game> game;
 
-    /// Creates, binds, loads (drawing item `index`) and shows the window.
-    void open(int index = 0) {
+    /// Creates the window and binds it to a game, without loading it.
+    void create() {
         form = std::make_unique<window::MainForm>(lists);
+        form->setErrorReporter([](int number, const QString& message) {
+            ADD_FAILURE() << "run-time error " << number << ": " << message.toStdString();
+        });
         game = std::make_unique<game::Game>(*form, random);
         form->bind(*game);
+    }
+
+    /// Creates, binds, loads (drawing item `index`) and shows the window.
+    void open(int index = 0) {
+        create();
         random.pushIndex(index);
         ASSERT_TRUE(form->load());
         form->Timer1.stop();
