@@ -1,8 +1,9 @@
 #include "BoxLabel.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyle>
+#include <QTextDocument>
 
 namespace window {
 
@@ -10,20 +11,36 @@ BoxLabel::BoxLabel(const QString& text, QWidget* parent) : QLabel(text, parent) 
     setFrameShape(QFrame::Box);
 }
 
-void BoxLabel::paintEvent(QPaintEvent* event) {
-    // The band of rows the text's line takes, a row more above and below for glyphs
-    // that reach past the font's ascent or descent.
+QRect BoxLabel::textArea() {
     const QRect inside = contentsRect();
-    const QRect textArea =
-        QStyle::alignedRect(layoutDirection(), alignment(),
-                            QSize(inside.width(), fontMetrics().height()), inside)
-            .adjusted(0, -1, 0, 1);
-    if (event->region().intersects(textArea)) {
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    if (text() != measuredText_ || inside != measuredInside_ || flags != measuredFlags_ ||
+        textArea_.isNull()) {
+        measuredText_ = text();
+        measuredInside_ = inside;
+        measuredFlags_ = flags;
+        textArea_ = fontMetrics().boundingRect(inside, flags, text()).adjusted(-1, -1, 1, 1);
+    }
+    return textArea_;
+}
+
+void BoxLabel::paintEvent(QPaintEvent* event) {
+    // Rich text is laid out otherwise than plain lines: it is always drawn whole.
+    const bool rich = textFormat() == Qt::RichText ||
+                      (textFormat() == Qt::AutoText && Qt::mightBeRichText(text()));
+    if (rich || event->region().intersects(textArea())) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     drawFrame(&painter);
+}
+
+void BoxLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        textArea_ = QRect();
+    }
+    QLabel::changeEvent(event);
 }
 
 } // namespace window

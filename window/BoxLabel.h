@@ -14,6 +14,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    /// Where the caption's lines are drawn, a row more on every side for glyphs that
+    /// reach past the font's ascent or descent; measured again when the caption, the
+    /// size or the font changes.
+    QRect textArea();
+
+    QString measuredText_;
+    QRect measuredInside_;
+    int measuredFlags_ = 0;
+    QRect textArea_;
 };
 
 } // namespace window

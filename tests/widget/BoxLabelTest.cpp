@@ -53,10 +53,18 @@ TEST_F(LabelOverField, keepsItsTextWhileTheFieldBelowChanges) {
 }
 
 TEST_F(LabelOverField, drawsItsTextWhereARepaintCrossesIt) {
-    const QImage before = onScreen();
-    for (int row = 0; row < 25; ++row) {
-        label.update(QRect(0, row, 160, 1));
-        EXPECT_EQ(onScreen(), before) << "after a repaint of row " << row;
+    // Whatever the caption: one line, or two lines in a taller box.
+    for (const QString& caption :
+         {QStringLiteral("Въведено:"), QStringLiteral("Възможно име\nна столица")}) {
+        label.setText(caption);
+        if (caption.contains(QLatin1Char('\n'))) {
+            label.setGeometry(0, 0, 160, 45);
+        }
+        const QImage before = onScreen();
+        for (int row = 0; row < label.height(); ++row) {
+            label.update(QRect(0, row, 160, 1));
+            ASSERT_EQ(onScreen(), before) << caption.toStdString() << ": a repaint of row " << row;
+        }
     }
 }
 
