@@ -27,6 +27,8 @@ QString accessibleNameOf(const QString& character) {
 
 // A key drawn with one of two palettes that never change, so that the style's cache
 // of drawn button faces keeps two entries per size, however often keys are marked.
+// Each key keeps its own copies (a palette copy shares its data), so that they live as
+// long as the key does.
 class LetterKey : public QPushButton {
 public:
     LetterKey(const QString& caption, const QPalette& fresh, const QPalette& used, QWidget* parent)
@@ -49,8 +51,8 @@ protected:
     }
 
 private:
-    const QPalette& fresh_;
-    const QPalette& used_;
+    const QPalette fresh_;
+    const QPalette used_;
 };
 
 QPalette keyPalette(QPalette palette, const QColor& face, const QColor& text) {
@@ -76,9 +78,9 @@ const std::array<QString, LetterPanel::keyCount>& LetterPanel::characters() {
     return all;
 }
 
-LetterPanel::LetterPanel(QWidget* parent)
-    : QWidget(parent), freshPalette_(keyPalette(palette(), keyColour, Qt::black)),
-      usedPalette_(keyPalette(palette(), usedKeyColour, usedTextColour)) {
+LetterPanel::LetterPanel(QWidget* parent) : QWidget(parent) {
+    const QPalette freshPalette = keyPalette(palette(), keyColour, Qt::black);
+    const QPalette usedPalette = keyPalette(palette(), usedKeyColour, usedTextColour);
     setObjectName(QStringLiteral("letterPanel"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
@@ -90,7 +92,7 @@ LetterPanel::LetterPanel(QWidget* parent)
         const QString& character = characters()[static_cast<std::size_t>(i)];
         auto* key =
             new LetterKey(character == QStringLiteral(" ") ? QStringLiteral("интервал") : character,
-                          freshPalette_, usedPalette_, this);
+                          freshPalette, usedPalette, this);
         key->setObjectName(QStringLiteral("key(%1)").arg(i));
         QFont font = keyFont;
         if (character == QStringLiteral(" ")) {

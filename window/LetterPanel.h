@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPalette>
 #include <QWidget>
 #include <array>
 
@@ -35,8 +34,6 @@ signals:
 
 private:
     std::array<QPushButton*, keyCount> keys_{};
-    QPalette freshPalette_;
-    QPalette usedPalette_;
 };
 
 } // namespace window

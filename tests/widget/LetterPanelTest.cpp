@@ -172,4 +172,15 @@ TEST_F(Panel, everyKeyHasANameAndCanBeReachedByTab) {
     EXPECT_EQ(bukwa(3)->text(), QStringLiteral("Б"));
 }
 
+TEST(LetterKey, drawsWithItsOwnPalettesOnceThePanelIsGone) {
+    // A key taken out of its panel keeps what it draws with (checked under AddressSanitizer).
+    QWidget holder;
+    auto panel = std::make_unique<LetterPanel>();
+    QPushButton* key = panel->key(0);
+    key->setParent(&holder);
+    panel.reset();
+    const QImage image = key->grab().toImage();
+    EXPECT_EQ(image.pixel(3, 3), qRgb(255, 192, 128));
+}
+
 } // namespace
