@@ -157,4 +157,35 @@ TEST_F(LetterGuess, aHitCounterPastSixteenBitsStopsWithOverflow) {
     }
 }
 
+TEST_F(LetterGuess, aLossAndAWinInOneGuessEndWithBravo) {
+    // Before the first new game the shuffle changes the word but not the hits: two hits
+    // and four misses on ОСЛО, then the shuffle draws a word of two letters; the fifth
+    // miss uses the last attempt while the hits equal that word's length, and the win
+    // is tested after the loss.
+    form.setCategory(0, {{U"ОСЛО", U"НОРВЕГИЯ"}, {U"ЯМ", U"ЗЕМЯ"}, {U"X", U"Y"}});
+    load(0);
+    for (const char32_t* letter : {U"о", U"Б", U"В", U"Г", U"Д"}) {
+        guess(letter);
+    }
+    ASSERT_EQ(state().hitCount, 2);
+    ASSERT_TRUE(form.butonEnabled[0]);
+    random.pushIndex(1);
+    game.Timer1_Timer();
+    guess(U"Ж");
+    EXPECT_EQ(form.bukwa[1], U"0");
+    EXPECT_EQ(form.bukwa[2], U"Браво!");
+    EXPECT_FALSE(form.butonEnabled[0]);
+}
+
+TEST_F(LetterGuess, readsTheAttemptsBackFromTheirField) {
+    // The field is the only record of the attempts: whatever number it holds counts.
+    playWith(U"ОСЛО", U"НОРВЕГИЯ");
+    form.bukwa[1] = U" 2.5 опита";
+    guess(U"ж");
+    EXPECT_EQ(form.bukwa[1], U"1.5");
+    form.bukwa[1] = U"1";
+    guess(U"ж");
+    EXPECT_EQ(form.bukwa[2], U"Жалко!");
+}
+
 } // namespace

@@ -65,6 +65,8 @@ TEST(DrawIndex, takesTheWholePartOfAThousandfoldRandomNumberModuloTheLastIndex) 
     EXPECT_EQ(game::drawIndex(0.0f, 163), 0);
     EXPECT_EQ(game::drawIndex(0.1635f, 163), 0); // 163 mod 163
     EXPECT_EQ(game::drawIndex(0.5f, 49), 500 % 49);
+    // The product is single-precision: 0.051f * 1000 rounds to 51, in double it stays below.
+    EXPECT_EQ(game::drawIndex(0.051f, 1000), 51);
 }
 
 TEST(DrawIndex, neverReachesTheLastIndexItself) {
