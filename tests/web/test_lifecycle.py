@@ -1,0 +1,115 @@
+"""The timer before the first game, the rules and the keys, the end of the page and its file."""
+
+import statistics
+import time
+import unittest
+
+from selenium.webdriver.common.keys import Keys
+
+from test_play import KEYS
+from webpage import PAGE, PageTestCase, page_url
+
+RUN_TIME_ERROR = "Run-time error '11':\n\nDivision by zero"
+
+
+class TimerTest(PageTestCase):
+
+    def test_idle_shuffle_shows_a_new_answer_every_200_ms(self):
+        """Before the first game the display line shows answers, changing at each tick."""
+        self.open()
+        changes = self.display_changes(2.2)
+        self.assertGreaterEqual(len(changes), 7, changes)
+        self.assertLessEqual(len(changes), 13, changes)
+        gaps = [b[0] - a[0] for a, b in zip(changes, changes[1:])]
+        self.assertAlmostEqual(statistics.median(gaps), 200, delta=40, msg=gaps)
+        for _, text in changes:
+            self.assertTrue(text and text == text.upper() and " e: " not in text, text)
+        self.assertEqual(self.value("stolica-0"), " Нова игра")
+
+    def test_rules_at_start_then_the_letter_keys_in_their_place(self):
+        self.open()
+        self.assertTrue(self.shown("bukwa-4"))
+        rules = self.value("bukwa-4")
+        self.assertTrue(rules.startswith("Правилата на играта Словоловка са лесно разбираеми"))
+        self.assertIn('"отгатване"', rules)
+        self.assertFalse(self.js("const p = document.getElementById('letter-panel');"
+                                 "return !!p && p.checkVisibility()"))
+        rules_box = self.client_box("bukwa-4")
+        self.new_game()
+        self.assertTrue(self.element("bukwa-4").get_attribute("hidden") is not None)
+        self.assertTrue(self.shown("letter-panel"))
+        for got, want in zip(self.client_box("letter-panel"), rules_box):
+            self.assertAlmostEqual(got, want, delta=0.75)
+        captions = self.js("return [...document.querySelectorAll('#letter-panel button')]"
+                           ".map(e => [e.id, e.innerText.trim()])")
+        self.assertEqual(captions, [[f"key-{i}", "интервал" if c == " " else c]
+                                    for i, c in enumerate(KEYS)])
+
+
+class EndTest(PageTestCase):
+
+    def assertEnded(self):
+        self.wait_for(lambda: self.shown("ended"), "#ended is not shown")
+        controls = self.controls()
+        self.assertGreaterEqual(len(controls), 14)
+        self.assertEqual([c for c in controls if not c[1]], [], "controls still enabled")
+
+    def test_exit_ends_the_game_on_the_page_and_restart_loads_it_afresh(self):
+        self.open()
+        self.assertFalse(self.shown("ended"))
+        self.assertTrue(self.display_changes(0.5))
+        self.click("Obrabotwa-0")
+        self.assertEnded()
+        self.assertEqual(self.display_changes(1.0), [], "the timer still runs")
+        self.js("window.beforeRestart = true")
+        self.element("restart").click()
+        self.wait_for(lambda: self.js("return !window.beforeRestart")
+                      and self.value("bukwa-1") == "5", "no fresh page after #restart")
+        self.assertFalse(self.shown("ended"))
+        self.assertTrue(self.element("Buton-1").is_enabled())
+        self.assertTrue(self.display_changes(0.5), "no timer after the restart")
+
+    def test_no_key_reaches_the_game_after_exit(self):
+        self.open(test_lists=True)
+        self.click("Obrabotwa-0")
+        self.assertEnded()
+        self.driver.find_element("tag name", "body").send_keys(Keys.ALT, "n")
+        self.js("document.getElementById('Buton-1').click()")
+        time.sleep(0.3)
+        self.assertEqual(self.value("stolica-0"), " Нова игра")
+
+    def test_run_time_error_shows_a_modal_dialog_then_ends_the_page(self):
+        """A one-word list of rivers divides by zero: error 11 as on the desktop, then the end."""
+        self.open(test_lists=True)
+        self.click("Obrabotwa-3")
+        self.wait_for(lambda: self.js("return document.getElementById('runtime-error').open"),
+                      "no run-time error dialog")
+        self.assertTrue(self.js("return document.getElementById('runtime-error').matches(':modal')"))
+        self.assertEqual(self.text("runtime-error-text"), RUN_TIME_ERROR)
+        self.click("runtime-error-ok")
+        self.wait_for(lambda: not self.js("return document.getElementById('runtime-error').open"),
+                      "the dialog stays open")
+        self.assertEnded()
+
+
+class IsolationTest(PageTestCase):
+
+    def test_played_from_a_file_it_requests_nothing_and_logs_no_error(self):
+        """Start, a game, every category: only the page itself and data: URLs are loaded."""
+        self.open()
+        self.new_game()
+        self.guess("а")
+        for item in range(1, 6):
+            self.click(f"Obrabotwa-{item}")
+        time.sleep(0.5)
+        own = {page_url(), str(PAGE.resolve().as_uri())}
+        foreign = [u for u in self.requests_sent() if u not in own and not u.startswith("data:")]
+        self.assertEqual(foreign, [])
+        self.assertEqual(self.severe_log(), [])
+
+    def test_the_page_is_one_file_of_at_most_200_kb(self):
+        self.assertLessEqual(PAGE.stat().st_size, 200 * 1000)
+
+
+if __name__ == "__main__":
+    unittest.main()
