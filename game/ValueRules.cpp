@@ -1,8 +1,8 @@
 #include "ValueRules.h"
 
+#include "DecimalText.h"
 #include "RuntimeError.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -115,17 +115,11 @@ double leadingNumber(TextView text) {
             number += exponent;
         }
     }
-    double value = 0.0;
-    const auto* first = number.data() + (number[0] == '+' ? 1 : 0);
-    const auto result = std::from_chars(first, number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too small (a negative exponent) reads as 0; too large is an overflow.
-        if (number.find("e-") != std::string::npos) {
-            return 0.0;
-        }
+    const double value = readDecimal(number);
+    if (std::isinf(value)) {
         throw RuntimeError(RuntimeError::Overflow);
     }
-    return value;
+    return value; // too small reads as 0
 }
 
 Text shortestDecimal(double value) {
@@ -135,9 +129,8 @@ Text shortestDecimal(double value) {
     if (value == 0.0) {
         value = 0.0; // no "-0"
     }
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return Text(buffer, result.ptr);
+    const std::string text = shortestText(value);
+    return Text(text.begin(), text.end());
 }
 
 Text upperCase(TextView text) {
