@@ -1,5 +1,7 @@
 #include "LetterPanel.h"
 
+#include "Definition.h"
+
 #include <QGridLayout>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -8,22 +10,6 @@
 namespace window {
 
 namespace {
-
-constexpr int columns = 8;
-constexpr qreal blankKeyPointSize = 10; // the word "интервал" fits its key
-const QColor keyColour(255, 192, 128);  // the face of "Въвеждам буква"
-const QColor usedKeyColour(224, 224, 224);
-const QColor usedTextColour(96, 96, 96);
-
-QString accessibleNameOf(const QString& character) {
-    if (character == QStringLiteral(" ")) {
-        return QStringLiteral("Интервал");
-    }
-    if (character == QStringLiteral("-")) {
-        return QStringLiteral("Тире");
-    }
-    return QStringLiteral("Буква %1").arg(character);
-}
 
 // A key drawn with one of two palettes that never change, so that the style's cache
 // of drawn button faces keeps two entries per size, however often keys are marked.
@@ -67,44 +53,38 @@ QPalette keyPalette(QPalette palette, const QColor& face, const QColor& text) {
 const std::array<QString, LetterPanel::keyCount>& LetterPanel::characters() {
     static const std::array<QString, keyCount> all = [] {
         std::array<QString, keyCount> result;
-        const QString letters = QStringLiteral("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЬЮЯ");
-        for (qsizetype i = 0; i < letters.size(); ++i) {
-            result[static_cast<std::size_t>(i)] = letters.mid(i, 1);
+        for (int i = 0; i < keyCount; ++i) {
+            result[static_cast<std::size_t>(i)] =
+                toQString(form::letterKeys::characters.substr(static_cast<std::size_t>(i), 1));
         }
-        result[30] = QStringLiteral(" ");
-        result[31] = QStringLiteral("-");
         return result;
     }();
     return all;
 }
 
 LetterPanel::LetterPanel(QWidget* parent) : QWidget(parent) {
-    const QPalette freshPalette = keyPalette(palette(), keyColour, Qt::black);
-    const QPalette usedPalette = keyPalette(palette(), usedKeyColour, usedTextColour);
+    namespace keys = form::letterKeys;
+    const QPalette freshPalette = keyPalette(palette(), toQColor(keys::face), Qt::black);
+    const QPalette usedPalette =
+        keyPalette(palette(), toQColor(keys::usedFace), toQColor(keys::usedTextColour));
     setObjectName(QStringLiteral("letterPanel"));
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(4, 4, 4, 4);
-    grid->setSpacing(4);
-    QFont keyFont = font();
-    keyFont.setPointSizeF(14.25);
-    keyFont.setBold(true);
+    grid->setContentsMargins(keys::gapPixels, keys::gapPixels, keys::gapPixels, keys::gapPixels);
+    grid->setSpacing(keys::gapPixels);
     for (int i = 0; i < keyCount; ++i) {
         const QString& character = characters()[static_cast<std::size_t>(i)];
-        auto* key =
-            new LetterKey(character == QStringLiteral(" ") ? QStringLiteral("интервал") : character,
-                          freshPalette, usedPalette, this);
+        auto* key = new LetterKey(toQString(keys::caption(i)), freshPalette, usedPalette, this);
         key->setObjectName(QStringLiteral("key(%1)").arg(i));
-        QFont font = keyFont;
-        if (character == QStringLiteral(" ")) {
-            font.setPointSizeF(blankKeyPointSize);
-        }
+        QFont font = this->font();
+        font.setPointSizeF(keys::keyPointSize(i));
+        font.setBold(keys::bold);
         key->setFont(font);
         key->setAutoDefault(false);
-        key->setAccessibleName(accessibleNameOf(character));
+        key->setAccessibleName(toQString(keys::accessibleName(i)));
         key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         connect(key, &QPushButton::clicked, this,
                 [this, character] { emit letterChosen(character); });
-        grid->addWidget(key, i / columns, i % columns);
+        grid->addWidget(key, i / keys::columns, i % keys::columns);
         keys_[static_cast<std::size_t>(i)] = key;
     }
     markUsed({});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormDefinition.h"
+
 #include <QWidget>
 #include <array>
 
@@ -16,7 +18,7 @@ class LetterPanel : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int keyCount = 32;
+    static constexpr int keyCount = form::letterKeys::count;
 
     explicit LetterPanel(QWidget* parent = nullptr);
 

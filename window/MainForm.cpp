@@ -1,14 +1,11 @@
 #include "MainForm.h"
 
 #include "BoxLabel.h"
-#include "Categories.h"
-#include "FormLayout.h"
+#include "Definition.h"
 #include "Game.h"
 #include "LetterPanel.h"
 #include "OneCharacterValidator.h"
-#include "RulesText.h"
 #include "RuntimeError.h"
-#include "Twips.h"
 #include "WordLists.h"
 
 #include <QAction>
@@ -31,13 +28,6 @@ namespace window {
 
 namespace {
 
-const QString windowCaption = QStringLiteral("   География -  столици, общини, реки, острови");
-constexpr int timerIntervalMs = 200;
-
-QString toQString(game::TextView text) {
-    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 game::Text toText(const QString& text) {
     return text.toStdU32String();
 }
@@ -58,9 +48,9 @@ QIcon iconPicture() {
 }
 
 void showErrorBox(QWidget* parent, int number, const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("География"),
-                    QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(message),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, toQString(form::runTimeErrorTitle),
+                    toQString(form::runTimeErrorText(number, toText(message))), QMessageBox::Ok,
+                    parent);
     box.setObjectName(QStringLiteral("runTimeError"));
     box.exec();
 }
@@ -94,7 +84,7 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
           showErrorBox(this, number, message);
       }) {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(windowCaption);
+    setWindowTitle(toQString(form::windowCaption));
     setWindowIcon(iconPicture());
     applyFormLook();
     createElements();
@@ -103,79 +93,128 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
     fillRules();
     setTabOrder();
     bindKeyboard();
-    Timer1.setInterval(timerIntervalMs);
+    Timer1.setInterval(form::timerIntervalMs);
 }
 
 MainForm::~MainForm() = default;
+
+namespace {
+
+Qt::Alignment alignmentOf(form::Alignment alignment) {
+    return alignment == form::Alignment::Left ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignCenter;
+}
+
+// Puts `element` into slot `index` of the element array `places`, which must have one
+// of that index, free, and of the element's kind.
+template <class Widget, std::size_t N>
+void putInto(std::array<Widget*, N>& places, int index, QWidget* element) {
+    auto* widget = qobject_cast<Widget*>(element);
+    if (index < 0 || static_cast<std::size_t>(index) >= N || widget == nullptr ||
+        places[static_cast<std::size_t>(index)] != nullptr) {
+        throw std::logic_error("the window has no place for " +
+                               element->objectName().toStdString());
+    }
+    places[static_cast<std::size_t>(index)] = widget;
+}
+
+} // namespace
+
+// Each element of the window's definition, of its kind, with its initial text and state.
+QWidget* MainForm::createElement(const form::Element& element, QWidget* client) {
+    const QString text = toQString(element.text);
+    QWidget* widget = nullptr;
+    switch (element.kind) {
+    case form::Kind::TextBox: {
+        auto* line = new QLineEdit(client);
+        // What the program writes is never cut: the entered letters grow by one at every
+        // guess for as long as play goes on, past the 32767 characters kept by default.
+        line->setMaxLength(std::numeric_limits<int>::max());
+        line->setText(text);
+        line->setAlignment(alignmentOf(element.alignment));
+        line->setReadOnly(element.readOnly);
+        if (!element.readOnly && element.maxLength == 1) {
+            new OneCharacterValidator(line);
+        } else if (!element.readOnly && element.maxLength > 1) {
+            throw std::logic_error("a typing limit other than one character is not supported");
+        }
+        widget = line;
+        break;
+    }
+    case form::Kind::MultiLineTextBox: {
+        // Its text is filled in once it has its final size and font (fillRules).
+        auto* box = new QPlainTextEdit(client);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setReadOnly(element.readOnly);
+        widget = box;
+        break;
+    }
+    case form::Kind::CommandButton: {
+        auto* button = new QPushButton(text, client);
+        button->setAutoDefault(false);
+        widget = button;
+        break;
+    }
+    case form::Kind::Label: {
+        auto* label = new BoxLabel(text, client);
+        label->setAlignment(alignmentOf(element.alignment));
+        widget = label;
+        break;
+    }
+    }
+    widget->setObjectName(elementName(element.id));
+    if (!element.accessibleName.empty()) {
+        widget->setAccessibleName(toQString(element.accessibleName));
+    }
+    if (!element.visible) {
+        widget->setVisible(false);
+    }
+    return widget;
+}
 
 void MainForm::createElements() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    for (int i = 0; i < 4; ++i) {
-        bukwa[i] = new QLineEdit(client);
-        bukwa[i]->setObjectName(QStringLiteral("bukwa(%1)").arg(i));
-        bukwa[i]->setAlignment(Qt::AlignCenter);
+    std::array<QPlainTextEdit*, 1> multiLine{};
+    for (const form::Element& element : form::elements) {
+        QWidget* widget = createElement(element, client);
+        const std::string_view name = element.id.name;
+        const int index = element.id.index;
+        if (name == "bukwa" && index == 4) {
+            putInto(multiLine, 0, widget);
+        } else if (name == "bukwa") {
+            putInto(bukwa, index, widget);
+        } else if (name == "stolica") {
+            putInto(stolica, index, widget);
+        } else if (name == "Buton") {
+            putInto(Buton, index, widget);
+        } else if (name == "Label1") {
+            putInto(Label1, index, widget);
+        } else {
+            throw std::logic_error("the window has no element array " + std::string(name));
+        }
     }
-    bukwa4 = new QPlainTextEdit(client);
-    bukwa4->setObjectName(QStringLiteral("bukwa(4)"));
-    bukwa4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    bukwa4->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-
-    for (int i = 0; i < 2; ++i) {
-        stolica[i] = new QLineEdit(client);
-        stolica[i]->setObjectName(QStringLiteral("stolica(%1)").arg(i));
-        stolica[i]->setAlignment(Qt::AlignCenter);
+    bukwa4 = multiLine[0];
+    const auto allThere = [](const auto& places) {
+        return std::all_of(places.begin(), places.end(),
+                           [](auto* slot) { return slot != nullptr; });
+    };
+    if (!allThere(bukwa) || !allThere(stolica) || !allThere(Buton) || !allThere(Label1) ||
+        bukwa4 == nullptr) {
+        throw std::logic_error("the window's definition leaves out an element the game uses");
     }
-    stolica[0]->setText(QStringLiteral(" Нова игра"));
-
-    const std::array<QString, 2> buttonCaptions{QStringLiteral("Въвеждам буква"),
-                                                QStringLiteral("Нова игра")};
-    for (int i = 0; i < 2; ++i) {
-        Buton[i] = new QPushButton(buttonCaptions[i], client);
-        Buton[i]->setObjectName(QStringLiteral("Buton(%1)").arg(i));
-        Buton[i]->setAutoDefault(false);
-    }
-
-    const std::array<QString, 4> labelCaptions{
-        toQString(game::categories[0].hintCaption), QStringLiteral("брой опити"),
-        QStringLiteral("Главна буква/и"), QStringLiteral("Въведено:")};
-    for (int i = 0; i < 4; ++i) {
-        Label1[i] = new BoxLabel(labelCaptions[i], client);
-        Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-        Label1[i]->setAlignment(Qt::AlignCenter);
-    }
-
-    new OneCharacterValidator(bukwa[0]);
-    for (int i : {1, 2, 3}) {
-        bukwa[i]->setReadOnly(true);
-    }
-    // The entered letters grow by one at every guess for as long as play goes on, past
-    // the 32767 characters a line edit keeps by default.
-    bukwa[3]->setMaxLength(std::numeric_limits<int>::max());
-    stolica[0]->setReadOnly(true);
-    // The banner shows only once a game has ended.
-    bukwa[2]->setVisible(false);
-
-    // Names for screen readers, from each field's label or role.
-    bukwa[0]->setAccessibleName(QStringLiteral("Главна буква"));
-    bukwa[1]->setAccessibleName(QStringLiteral("брой опити"));
-    bukwa[2]->setAccessibleName(QStringLiteral("Резултат"));
-    bukwa[3]->setAccessibleName(QStringLiteral("Въведено"));
-    bukwa4->setAccessibleName(QStringLiteral("Правила на играта"));
-    stolica[0]->setAccessibleName(QStringLiteral("Скритата дума"));
-    stolica[1]->setAccessibleName(QStringLiteral("Въпрос"));
 }
 
 // The window's own font and colour, set before its elements exist so that they are
 // born with them rather than told of a change.
 void MainForm::applyFormLook() {
     QFont formFont(formFontFamily());
-    formFont.setPointSizeF(formPointSize);
+    formFont.setPointSizeF(form::formPointSize);
     setFont(formFont);
     QPalette formPalette = palette();
-    formPalette.setColor(QPalette::Window, QColor(formColour));
+    formPalette.setColor(QPalette::Window, toQColor(form::formColour));
     setPalette(formPalette);
     setAutoFillBackground(true);
 }
@@ -183,9 +222,9 @@ void MainForm::applyFormLook() {
 void MainForm::applyLooks() {
     const QFont formFont = font();
     const double dpi = logicalDpiX();
-    for (const ElementLook& look : elementLooks) {
-        QWidget* element = elementNamed(centralWidget(), QString::fromLatin1(look.name));
-        element->setGeometry(twipsToPixels(look.twips, dpi));
+    for (const form::Element& look : form::elements) {
+        QWidget* element = elementNamed(centralWidget(), elementName(look.id));
+        element->setGeometry(toPixels(look.twips, dpi));
         // Elements in the window's own font inherit it; the others get theirs.
         if (look.pointSize > 0 || look.bold || look.italic) {
             QFont font = formFont;
@@ -196,16 +235,16 @@ void MainForm::applyLooks() {
             font.setItalic(look.italic);
             element->setFont(font);
         }
-        if (look.background == Background::Own) {
+        if (look.background == form::Background::Own) {
             QPalette palette = element->palette();
             const QPalette::ColorRole role =
                 qobject_cast<QPushButton*>(element) ? QPalette::Button : QPalette::Base;
-            palette.setColor(role, QColor(look.colour));
+            palette.setColor(role, toQColor(look.colour));
             element->setPalette(palette);
         }
     }
-    const QSize client(twipsToPixels(clientTwips.width(), dpi),
-                       twipsToPixels(clientTwips.height(), dpi));
+    const QSize client(twipsToPixels(form::clientWidthTwips, dpi),
+                       twipsToPixels(form::clientHeightTwips, dpi));
     centralWidget()->setFixedSize(client);
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
@@ -213,29 +252,31 @@ void MainForm::applyLooks() {
 // The rules are laid out once, in their box's final size and font.
 void MainForm::fillRules() {
     // The box shows one paragraph a line; CR LF ends each one.
-    bukwa4->setPlainText(QString(rulesText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    bukwa4->setPlainText(
+        toQString(form::rulesText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void MainForm::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     for (int i = 0; i < game::menuItemCount; ++i) {
-        const game::TextView caption =
-            i == 0 ? game::exitMenuCaption
-                   : game::categories[static_cast<std::size_t>(i - 1)].menuCaption;
-        Obrabotwa[i] = bar->addAction(toQString(caption));
-        Obrabotwa[i]->setObjectName(QStringLiteral("Obrabotwa(%1)").arg(i));
+        Obrabotwa[i] = bar->addAction(toQString(form::menuCaptions[static_cast<std::size_t>(i)]));
+        Obrabotwa[i]->setObjectName(elementName({form::menuName, i}));
     }
 }
 
 void MainForm::setTabOrder() {
-    // The keyboard order of the elements that can take the focus.
-    const std::array<QWidget*, 9> order{stolica[0], bukwa[0], bukwa[1], Buton[0], stolica[1],
-                                        Buton[1],   bukwa[3], bukwa[2], bukwa4};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    // The keyboard order of the elements that can take the focus; the first has it.
+    QWidget* previous = nullptr;
+    for (const form::ElementId& id : form::tabOrder) {
+        QWidget* element = elementNamed(centralWidget(), elementName(id));
+        if (previous == nullptr) {
+            element->setFocus();
+        } else {
+            QWidget::setTabOrder(previous, element);
+        }
+        previous = element;
     }
-    stolica[0]->setFocus();
 }
 
 void MainForm::bindKeyboard() {
@@ -317,7 +358,8 @@ bool MainForm::dispatch(const std::function<void()>& handler) {
         fail(error.number(), QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {
         // Not one of the game's own errors: shown the same way, as the platform would.
-        fail(51, QStringLiteral("Internal error: %1").arg(QString::fromUtf8(error.what())));
+        fail(form::internalErrorNumber,
+             toQString(form::internalErrorPrefix) + QString::fromUtf8(error.what()));
     }
     return false;
 }

@@ -19,6 +19,10 @@ namespace game {
 class Game;
 }
 
+namespace form {
+struct Element;
+}
+
 namespace window {
 
 class LetterPanel;
@@ -99,6 +103,7 @@ signals:
     void programEnded(int exitCode);
 
 private:
+    QWidget* createElement(const form::Element& element, QWidget* client);
     void createElements();
     void applyFormLook();
     void applyLooks();

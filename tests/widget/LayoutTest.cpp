@@ -1,4 +1,4 @@
-#include "FormLayout.h"
+#include "Definition.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
