@@ -1,0 +1,515 @@
+#include "WebForm.h"
+
+#include "FormDefinition.h"
+#include "Game.h"
+#include "RuntimeError.h"
+
+#include <algorithm>
+#include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
+#include <stdexcept>
+#include <string>
+
+// The page's side: small functions on the DOM, with the helpers of page.js (geoElements,
+// geoTaken, geoText, geoFit). Elements are addressed by their handle, their position in
+// form::elements. Texts cross as code points: a pointer and a count.
+
+EM_JS(void, jsSetUpWindow,
+      (const char32_t* caption, int captionLength, const char* fontFamilies, double pointSize,
+       const char* colour, double clientWidth, double clientHeight),
+      {
+          document.querySelector("title").textContent = geoText(caption, captionLength);
+          var frame = document.getElementById("window");
+          frame.style.fontFamily = UTF8ToString(fontFamilies);
+          frame.style.fontSize = pointSize + "pt";
+          frame.style.background = document.body.style.background = UTF8ToString(colour);
+          var client = document.getElementById("client");
+          client.style.width = clientWidth + "px";
+          client.style.height = clientHeight + "px";
+      });
+
+EM_JS(void, jsAddMenuItem, (int index, const char* id, const char32_t* caption, int length), {
+    var item = document.createElement("button");
+    item.type = "button";
+    item.id = UTF8ToString(id);
+    item.setAttribute("role", "menuitem");
+    item.textContent = geoText(caption, length);
+    item.addEventListener(
+        "click", function() { _Obrabotwa_Click(index); });
+    document.getElementById("menubar").appendChild(item);
+});
+
+// kind: 0 text box, 1 multi-line text box, 2 command button, 3 label (form::Kind).
+EM_JS(void, jsAddElement,
+      (int handle, const char* id, int kind, int index, double left, double top, double width,
+       double height, const char* background, double pointSize, int bold, int italic, int alignLeft,
+       const char32_t* text, int textLength, int readOnly, int maxLength, int visible,
+       const char32_t* name, int nameLength),
+      {
+          var tag = [ "input", "textarea", "button", "div" ][kind];
+          var element = document.createElement(tag);
+          element.id = UTF8ToString(id);
+          var style = element.style;
+          style.left = left + "px";
+          style.top = top + "px";
+          style.width = width + "px";
+          style.height = height + "px";
+          style.background = UTF8ToString(background);
+          if (pointSize > 0) {
+              style.fontSize = pointSize + "pt";
+          }
+          style.fontWeight = bold ? "bold" : "normal";
+          style.fontStyle = italic ? "italic" : "normal";
+          style.textAlign = alignLeft ? "left" : "center";
+          var content = geoText(text, textLength);
+          if (kind == 0 || kind == 1) {
+              if (kind == 0) {
+                  element.type = "text";
+              }
+              element.value = content;
+              element.readOnly = !!readOnly;
+              element.spellcheck = false;
+              element.autocomplete = "off";
+              if (maxLength > 0 && !readOnly) {
+                  geoKeepAtMost(element, maxLength);
+              }
+          } else {
+              element.textContent = content;
+          }
+          if (kind == 2) {
+              element.type = "button";
+              element.addEventListener(
+                  "click", function() { _Buton_Click(index); });
+          }
+          if (kind == 3) {
+              element.className = "label";
+          }
+          if (nameLength > 0) {
+              element.setAttribute("aria-label", geoText(name, nameLength));
+          }
+          element.hidden = !visible;
+          geoElements[handle] = element;
+          document.getElementById("client").appendChild(element);
+      });
+
+EM_JS(void, jsFitWindow, (), {
+    geoFit();
+    window.addEventListener("resize", geoFit);
+    document.fonts.ready.then(geoFit);
+});
+
+EM_JS(void, jsFocus, (int handle), { geoElements[handle].focus(); });
+
+// Enter in the field is a click on the button, while that is enabled.
+EM_JS(void, jsBindEnter, (int field, int button), {
+    geoElements[field].addEventListener(
+        "keydown", function(event) {
+            if (event.key == "Enter" && !event.isComposing) {
+                event.preventDefault();
+                if (!geoElements[button].disabled) {
+                    geoElements[button].click();
+                }
+            }
+        });
+});
+
+// Alt and the letter `key` anywhere on the page is a click on the button.
+EM_JS(void, jsBindAltKey, (int button, const char* key, const char32_t* title, int length), {
+    var letter = UTF8ToString(key);
+    geoElements[button].title = geoText(title, length);
+    document.addEventListener(
+        "keydown", function(event) {
+            if (event.altKey && !event.ctrlKey && !event.metaKey &&
+                (event.code == "Key" + letter || event.key.toUpperCase() == letter)) {
+                event.preventDefault();
+                if (!geoElements[button].disabled) {
+                    geoElements[button].click();
+                }
+            }
+        });
+});
+
+EM_JS(int, jsTakeText, (int handle), {
+    geoTaken = Array.from(
+        geoElements[handle].value, function(c) { return c.codePointAt(0); });
+    return geoTaken.length;
+});
+
+EM_JS(void, jsCopyTakenText, (char32_t* buffer), { HEAPU32.set(geoTaken, buffer >> 2); });
+
+EM_JS(void, jsSetValue, (int handle, const char32_t* text, int length, int showStart), {
+    var element = geoElements[handle];
+    element.value = geoText(text, length);
+    if (showStart) {
+        element.setSelectionRange(0, 0);
+        element.scrollLeft = 0;
+    }
+});
+
+EM_JS(void, jsSetCaption, (int handle, const char32_t* text, int length),
+      { geoElements[handle].textContent = geoText(text, length); });
+
+EM_JS(void, jsSetHidden, (int handle, int hidden), { geoElements[handle].hidden = !!hidden; });
+
+EM_JS(void, jsSetDisabled, (int handle, int disabled),
+      { geoElements[handle].disabled = !!disabled; });
+
+// The keys take the place of `rules`; a key types its character into `field` and clicks
+// `button`, and is enabled while that is.
+EM_JS(void, jsAddLetterPanel,
+      (int rules, int field, int button, int columns, double gap, const char* face,
+       const char* usedFace, const char* usedText),
+      {
+          var panel = document.createElement("div");
+          panel.id = "letter-panel";
+          var style = panel.style;
+          var place = geoElements[rules].style;
+          style.left = place.left;
+          style.top = place.top;
+          style.width = place.width;
+          style.height = place.height;
+          style.padding = style.gap = gap + "px";
+          style.gridTemplateColumns = "repeat(" + columns + ", 1fr)";
+          style.setProperty("--face", UTF8ToString(face));
+          style.setProperty("--used-face", UTF8ToString(usedFace));
+          style.setProperty("--used-text", UTF8ToString(usedText));
+          panel.geoField = geoElements[field];
+          panel.geoButton = geoElements[button];
+          geoElements[rules].after(panel);
+          geoLetterPanel = panel;
+      });
+
+EM_JS(void, jsAddLetterKey,
+      (int index, const char32_t* character, const char32_t* caption, int captionLength,
+       const char32_t* name, int nameLength, double pointSize, int bold),
+      {
+          var panel = geoLetterPanel;
+          var key = document.createElement("button");
+          key.type = "button";
+          key.id = "key-" + index;
+          key.geoCharacter = geoText(character, 1);
+          key.textContent = geoText(caption, captionLength);
+          key.setAttribute("aria-label", geoText(name, nameLength));
+          key.style.fontSize = pointSize + "pt";
+          key.style.fontWeight = bold ? "bold" : "normal";
+          key.disabled = panel.geoButton.disabled;
+          key.addEventListener(
+              "click", function() {
+                  if (!panel.geoButton.disabled) {
+                      panel.geoField.value = key.geoCharacter;
+                      panel.geoButton.click();
+                  }
+              });
+          panel.appendChild(key);
+      });
+
+// Keys whose character occurs in the field `entered` show as used.
+EM_JS(void, jsMarkUsedKeys, (int entered), {
+    var text = geoElements[entered].value;
+    for (var key of geoLetterPanel.children) {
+        key.classList.toggle("used", text.includes(key.geoCharacter));
+    }
+});
+
+EM_JS(void, jsSetKeysEnabled, (int enabled), {
+    for (var key of geoLetterPanel.children) {
+        key.disabled = !enabled;
+    }
+});
+
+// Every control of the window is disabled; `showEnd`: the end message shows now,
+// otherwise when the error dialog closes.
+EM_JS(void, jsEndPage,
+      (int showEnd, const char32_t* title, int titleLength, const char32_t* text, int length), {
+          var ended = document.getElementById("ended");
+          var frame = document.getElementById("window");
+          for (var control of frame.querySelectorAll("button, input, textarea")) {
+              if (!ended.contains(control)) {
+                  control.disabled = true;
+              }
+          }
+          if (showEnd) {
+              ended.hidden = false;
+              return;
+          }
+          var dialog = document.getElementById("runtime-error");
+          document.getElementById("runtime-error-title").textContent = geoText(title, titleLength);
+          document.getElementById("runtime-error-text").textContent = geoText(text, length);
+          dialog.addEventListener(
+              "close", function() { ended.hidden = false; });
+          dialog.showModal();
+      });
+
+namespace web {
+
+namespace {
+
+constexpr double twipsPerPixel = 1440.0 / 96; // CSS pixels are 1/96 inch
+
+// The page's default button, and Alt with this letter for "Нова игра".
+constexpr int letterInput = 0; // bukwa(0)
+constexpr int letterButton = 0;
+constexpr int enteredLetters = 3; // bukwa(3)
+constexpr int rulesBox = 4;       // bukwa(4)
+constexpr int newGameButton = 1;
+constexpr char newGameKey[] = "N";
+
+double pixels(int twips) {
+    return twips / twipsPerPixel;
+}
+
+std::string css(form::Rgb colour) {
+    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
+           std::to_string(colour.blue) + ")";
+}
+
+std::string backgroundOf(const form::Element& element) {
+    switch (element.background) {
+    case form::Background::Form:
+        return "transparent";
+    case form::Background::SystemWindow:
+        return "Field";
+    case form::Background::Own:
+        break;
+    }
+    return css(element.colour);
+}
+
+std::string fontFamilies() {
+    std::string families;
+    for (std::string_view family : form::fontFamilies) {
+        families.append("\"").append(family).append("\", ");
+    }
+    return families.append(form::genericFontFamily);
+}
+
+std::string idOf(std::string_view name, int index) {
+    return std::string(name) + "-" + std::to_string(index);
+}
+
+int lengthOf(game::TextView text) {
+    return static_cast<int>(text.size());
+}
+
+// The box shows one paragraph a line; CR LF ends each one.
+game::Text oneParagraphALine(game::TextView text) {
+    game::Text lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') {
+            continue;
+        }
+        lines += text[i];
+    }
+    return lines;
+}
+
+} // namespace
+
+WebForm::WebForm(const WordLists& lists) : lists_(lists) {
+    buildPage();
+}
+
+WebForm::~WebForm() {
+    stopTimer();
+}
+
+void WebForm::buildPage() {
+    jsSetUpWindow(form::windowCaption.data(), lengthOf(form::windowCaption), fontFamilies().c_str(),
+                  form::formPointSize, css(form::formColour).c_str(),
+                  pixels(form::clientWidthTwips), pixels(form::clientHeightTwips));
+    for (int i = 0; i < static_cast<int>(form::menuCaptions.size()); ++i) {
+        const game::TextView caption = form::menuCaptions[static_cast<std::size_t>(i)];
+        jsAddMenuItem(i, idOf(form::menuName, i).c_str(), caption.data(), lengthOf(caption));
+    }
+    // Elements in the keyboard order, so that Tab follows it; the others after them.
+    std::vector<const form::Element*> order;
+    for (const form::ElementId& id : form::tabOrder) {
+        order.push_back(form::find(id));
+    }
+    for (const form::Element& element : form::elements) {
+        if (std::find(order.begin(), order.end(), &element) == order.end()) {
+            order.push_back(&element);
+        }
+    }
+    for (const form::Element* element : order) {
+        const form::TwipsRect& r = element->twips;
+        const game::Text text = element->kind == form::Kind::MultiLineTextBox
+                                    ? oneParagraphALine(element->text)
+                                    : game::Text(element->text);
+        jsAddElement(static_cast<int>(element - form::elements.data()),
+                     idOf(element->id.name, element->id.index).c_str(),
+                     static_cast<int>(element->kind), element->id.index, pixels(r.left),
+                     pixels(r.top), pixels(r.width), pixels(r.height),
+                     backgroundOf(*element).c_str(), element->pointSize, element->bold,
+                     element->italic, element->alignment == form::Alignment::Left, text.data(),
+                     lengthOf(text), element->readOnly, element->maxLength, element->visible,
+                     element->accessibleName.data(), lengthOf(element->accessibleName));
+    }
+    jsBindEnter(handle("bukwa", letterInput), handle("Buton", letterButton));
+    const game::Text title = game::Text(form::find({"Buton", newGameButton})->text) + U" (Alt+" +
+                             static_cast<char32_t>(newGameKey[0]) + U")";
+    jsBindAltKey(handle("Buton", newGameButton), newGameKey, title.data(), lengthOf(title));
+    jsFitWindow();
+    jsFocus(handle(form::tabOrder.front().name, form::tabOrder.front().index));
+}
+
+void WebForm::bind(game::Game& game) {
+    game_ = &game;
+}
+
+void WebForm::load() {
+    dispatch([this] { game_->Form_Load(); });
+}
+
+void WebForm::Buton_Click(int index) {
+    dispatch([this, index] { game_->Buton_Click(index); });
+    jsFocus(handle("bukwa", letterInput));
+}
+
+void WebForm::Obrabotwa_Click(int index) {
+    dispatch([this, index] { game_->Obrabotwa_Click(index); });
+}
+
+void WebForm::tick(void* form) {
+    auto* self = static_cast<WebForm*>(form);
+    self->dispatch([self] { self->game_->Timer1_Timer(); });
+}
+
+template <typename Handler> void WebForm::dispatch(Handler handler) {
+    if (ended_ || game_ == nullptr) {
+        return;
+    }
+    try {
+        handler();
+    } catch (const game::RuntimeError& error) {
+        const std::string what = error.what();
+        fail(error.number(), game::Text(what.begin(), what.end()));
+        return;
+    } catch (const std::exception& error) {
+        // Not one of the game's own errors: shown the same way, as the platform would.
+        const std::string what = error.what();
+        fail(form::internalErrorNumber,
+             game::Text(form::internalErrorPrefix).append(what.begin(), what.end()));
+        return;
+    }
+    if (endAsked_) {
+        end();
+    }
+}
+
+void WebForm::fail(int number, game::TextView description) {
+    ended_ = true;
+    stopTimer();
+    const game::Text text = form::runTimeErrorText(number, description);
+    jsEndPage(false, form::runTimeErrorTitle.data(), lengthOf(form::runTimeErrorTitle), text.data(),
+              lengthOf(text));
+}
+
+void WebForm::end() {
+    ended_ = true;
+    stopTimer();
+    jsEndPage(true, nullptr, 0, nullptr, 0);
+}
+
+void WebForm::stopTimer() {
+    if (timerRunning_) {
+        emscripten_clear_interval(timer_);
+        timerRunning_ = false;
+    }
+}
+
+int WebForm::handle(std::string_view name, int index) {
+    const form::Element* element = form::find({name, index});
+    if (element == nullptr) {
+        throw std::out_of_range("the window has no element " + idOf(name, index));
+    }
+    return static_cast<int>(element - form::elements.data());
+}
+
+void WebForm::showLetterPanel() {
+    if (letterPanelShown_) {
+        return;
+    }
+    letterPanelShown_ = true;
+    jsAddLetterPanel(
+        handle("bukwa", rulesBox), handle("bukwa", letterInput), handle("Buton", letterButton),
+        form::letterKeys::columns, form::letterKeys::gapPixels, css(form::letterKeys::face).c_str(),
+        css(form::letterKeys::usedFace).c_str(), css(form::letterKeys::usedTextColour).c_str());
+    for (int i = 0; i < form::letterKeys::count; ++i) {
+        const game::TextView caption = form::letterKeys::caption(i);
+        const game::Text name = form::letterKeys::accessibleName(i);
+        jsAddLetterKey(i, &form::letterKeys::characters[static_cast<std::size_t>(i)],
+                       caption.data(), lengthOf(caption), name.data(), lengthOf(name),
+                       form::letterKeys::keyPointSize(i), form::letterKeys::bold);
+    }
+    jsMarkUsedKeys(handle("bukwa", enteredLetters));
+}
+
+game::Text WebForm::bukwaText(int index) const {
+    const int element = handle("bukwa", index);
+    game::Text text(static_cast<std::size_t>(jsTakeText(element)), U'\0');
+    jsCopyTakenText(text.data());
+    return text;
+}
+
+void WebForm::setBukwaText(int index, game::TextView text) {
+    // A text wider than its box shows from its start; the letter box keeps its cursor.
+    jsSetValue(handle("bukwa", index), text.data(), lengthOf(text), index != letterInput);
+    if (index == enteredLetters && letterPanelShown_) {
+        jsMarkUsedKeys(handle("bukwa", enteredLetters));
+    }
+}
+
+game::Text WebForm::stolicaText(int index) const {
+    const int element = handle("stolica", index);
+    game::Text text(static_cast<std::size_t>(jsTakeText(element)), U'\0');
+    jsCopyTakenText(text.data());
+    return text;
+}
+
+void WebForm::setStolicaText(int index, game::TextView text) {
+    jsSetValue(handle("stolica", index), text.data(), lengthOf(text), true);
+}
+
+void WebForm::setBukwaVisible(int index, bool visible) {
+    jsSetHidden(handle("bukwa", index), !visible);
+    if (index == rulesBox && !visible) {
+        showLetterPanel();
+    }
+}
+
+void WebForm::setButonEnabled(int index, bool enabled) {
+    jsSetDisabled(handle("Buton", index), !enabled);
+    if (index == letterButton && letterPanelShown_) {
+        jsSetKeysEnabled(enabled); // the keys stand for the letter button
+    }
+}
+
+void WebForm::setLabel1Caption(int index, game::TextView caption) {
+    jsSetCaption(handle("Label1", index), caption.data(), lengthOf(caption));
+}
+
+int WebForm::List1Count(int index) const {
+    return static_cast<int>(lists_.at(static_cast<std::size_t>(index)).size());
+}
+
+game::TextView WebForm::List1Item(int index, int item) const {
+    const auto& list = lists_.at(static_cast<std::size_t>(index));
+    if (item < 0 || item >= static_cast<int>(list.size())) {
+        return {};
+    }
+    return list[static_cast<std::size_t>(item)];
+}
+
+void WebForm::enableTimer1() {
+    if (!timerRunning_) {
+        timer_ = emscripten_set_interval(&WebForm::tick, form::timerIntervalMs, this);
+        timerRunning_ = true;
+    }
+}
+
+void WebForm::endProgram() {
+    endAsked_ = true;
+}
+
+} // namespace web
