@@ -1,0 +1,18 @@
+# Settings of the browser build, compiled with Debian's Emscripten (included by the
+# top-level CMakeLists.txt when the Emscripten toolchain is in use).
+
+# The game reports run-time errors as C++ exceptions. Emscripten lets a thrown exception
+# abort the program unless catching is compiled in: -fexceptions when compiling and when
+# linking, for every target (GoogleTest's too).
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+# The optimising link steps run Emscripten's JavaScript tools under node; on Debian
+# these find their modules (acorn) in /usr/share/nodejs only through NODE_PATH.
+set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK
+             "${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs")
+
+# Test programs run under plain node. (emcmake's default adds --experimental-wasm-threads,
+# which node 20 refuses; the game uses no threads.)
+find_program(GEOGRAFIA_NODE NAMES node nodejs REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${GEOGRAFIA_NODE})

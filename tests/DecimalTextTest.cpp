@@ -1,0 +1,230 @@
+#include "DecimalText.h"
+
+#include "RuntimeError.h"
+#include "ValueRules.h"
+
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double maxDouble = std::numeric_limits<double>::max();
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+// (std::bit_cast is missing from libc++ 13.)
+std::uint64_t bits(double value) {
+    std::uint64_t b = 0;
+    std::memcpy(&b, &value, sizeof b);
+    return b;
+}
+
+// Finite doubles from a fixed seed: any bit pattern, and short decimals of all sizes,
+// which lie on both sides of the switch between fixed and scientific notation.
+std::vector<double> randomDoubles(std::size_t count) {
+    std::mt19937_64 random(20240611);
+    std::vector<double> values;
+    while (values.size() < count) {
+        const std::uint64_t pattern = random();
+        double any = 0.0;
+        std::memcpy(&any, &pattern, sizeof any);
+        if (std::isfinite(any)) {
+            values.push_back(any);
+        }
+        const double whole = static_cast<double>(random() % 100000);
+        values.push_back(whole * std::pow(10.0, static_cast<int>(random() % 50) - 25));
+    }
+    return values;
+}
+
+TEST(DecimalText, writesTheShortestTextInTheNotationThatIsShorter) {
+    struct Case {
+        double value;
+        const char* text;
+    };
+    for (const auto& c : std::vector<Case>{
+             {5, "5"},
+             {0, "0"},
+             {-1, "-1"},
+             {0.1, "0.1"},
+             {0.1 + 0.2, "0.30000000000000004"},
+             {-2.5, "-2.5"},
+             {0.001, "0.001"}, // as long as 1e-03: fixed
+             {0.0001, "1e-04"},
+             {1.5e-5, "1.5e-05"},
+             {1e-7, "1e-07"},
+             {123456, "123456"},
+             {100000, "1e+05"},
+             {1e21, "1e+21"},
+             {1e22, "1e+22"},
+             // A whole number in fixed notation shows every digit of its exact value.
+             {123456789012345680000.0, "123456789012345683968"},
+             {1180591620717411303424.0, "1180591620717411303424"}, // 2^70, a tie: fixed
+             {5e-324, "5e-324"},
+             {maxDouble, "1.7976931348623157e+308"},
+         }) {
+        EXPECT_EQ(game::shortestText(c.value), c.text);
+    }
+    EXPECT_EQ(game::shortestText(-infinity), "-inf");
+}
+
+TEST(DecimalText, readsTheNearestDoubleAndSaysWhenItIsOutOfRange) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const std::string zeros(400, '0');
+    for (const auto& c : std::vector<Case>{
+             {"5", 5},
+             {"-0.5", -0.5},
+             {"+.25e1", 2.5},
+             {"0.1", 0.1},
+             {"1e-999", 0},
+             {"-1e999", -infinity},
+             {"0e999999999999999999999", 0},
+             {"1e-99999999999999999999999", 0},
+             // Halfway between 0 and the smallest double: to the even neighbour, 0.
+             {"2.4703282292062327208828439643411e-324", 0},
+             {"2.4703282292062327208828439643412e-324", 5e-324},
+             {"1.7976931348623158e308", maxDouble},
+             {"1.797693134862315808e308", infinity},
+         }) {
+        EXPECT_EQ(bits(game::readDecimal(c.text)), bits(c.value)) << c.text;
+    }
+    // The magnitude counts, not the exponent's sign or the number of digits.
+    EXPECT_EQ(game::readDecimal("0." + zeros + "15e+402"), 15);
+    EXPECT_EQ(game::readDecimal("1" + zeros + "e-5"), infinity);
+    EXPECT_EQ(game::readDecimal("0." + zeros + "1"), 0);
+}
+
+TEST(DecimalText, randomDoublesReadBackFromTheirText) {
+    for (double value : randomDoubles(10000)) {
+        const std::string text = game::shortestText(value);
+        ASSERT_EQ(bits(game::readDecimal(text)), bits(value)) << text;
+    }
+}
+
+TEST(LeadingNumberRange, isTooSmallOrTooLargeByItsMagnitude) {
+    // Hundreds of zeros: a tiny number reads as 0, a huge one is an overflow, whatever
+    // the sign of the exponent.
+    const std::u32string zeros(400, U'0');
+    EXPECT_EQ(game::leadingNumber(U"0." + zeros + U"1"), 0);
+    EXPECT_THROW(game::leadingNumber(U"1" + zeros + U"e-5"), game::RuntimeError);
+    EXPECT_EQ(game::leadingNumber(U"1" + zeros + U"e-399"), 10);
+}
+
+#if !defined(__EMSCRIPTEN__) // its C library knows no locale with another decimal point
+
+TEST(PortableDecimalText, doesNotDependOnTheDecimalPointOfTheLocale) {
+    std::vector<std::string> texts;
+    const std::vector<double> values = randomDoubles(500);
+    for (double value : values) {
+        texts.push_back(game::portable::shortestText(value));
+    }
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "bg_BG.UTF-8") == nullptr ||
+        std::localeconv()->decimal_point != std::string(",")) {
+        std::setlocale(LC_NUMERIC, saved.c_str());
+        GTEST_SKIP() << "no locale with a decimal comma";
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(game::portable::shortestText(values[i]), texts[i]);
+        EXPECT_EQ(bits(game::portable::readDecimal(texts[i])), bits(values[i])) << texts[i];
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+#endif
+
+#if defined(__cpp_lib_to_chars)
+
+// The portable versions against the standard library, where it has them.
+
+std::string toChars(double value) {
+    char buffer[64];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+TEST(PortableDecimalText, writesWhatToCharsWrites) {
+    std::vector<double> values = randomDoubles(20000);
+    for (double value : {0.0, -0.0, 4.0, 3.0, 2.0, 1.0, -1.0, 0.1, 1e22, 1e21, 1e23, 5e-324,
+                         maxDouble, std::numeric_limits<double>::min(), 1e-7, 9007199254740993.0,
+                         infinity, -infinity, std::nan("")}) {
+        values.push_back(value);
+    }
+    // Powers of two, where the doubles below lie closer than those above; powers of
+    // ten and their neighbours.
+    for (int k = -1074; k <= 1023; ++k) {
+        values.push_back(std::ldexp(1.0, k));
+    }
+    for (int k = -325; k <= 308; ++k) {
+        const double power = std::strtod(("1e" + std::to_string(k)).c_str(), nullptr);
+        for (double value :
+             {power, std::nextafter(power, 0.0), std::nextafter(power, infinity), -power}) {
+            values.push_back(value);
+        }
+    }
+    for (double value : values) {
+        ASSERT_EQ(game::portable::shortestText(value), toChars(value))
+            << "bits " << std::hex << bits(value);
+    }
+}
+
+TEST(PortableDecimalText, readsWhatFromCharsReads) {
+    std::mt19937_64 random(20240612);
+    std::vector<std::string> texts;
+    // Random numbers of 1 to 30 digits, with and without point, sign and exponent.
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const auto digits = 1 + random() % 30;
+        const auto point = random() % (digits + 2);
+        for (std::size_t d = 0; d < digits; ++d) {
+            text += d == point ? "." : "";
+            text += static_cast<char>('0' + random() % 10);
+        }
+        if (random() % 3 != 0) {
+            text += "e" + std::to_string(static_cast<int>(random() % 700) - 350);
+        }
+        texts.push_back(text);
+    }
+    // Exactly halfway between two doubles and just beside it: correct rounding.
+    static_assert(std::numeric_limits<long double>::digits >= 55);
+    std::vector<double> lows = randomDoubles(3000);
+    lows.push_back(0.0);
+    lows.push_back(std::nextafter(maxDouble, 0.0));
+    lows.push_back(maxDouble);
+    for (double low : lows) {
+        low = std::fabs(low);
+        const long double gap = std::ldexp(1.0L, std::max(std::ilogb(low), -1022) - 52);
+        const long double half = low + gap / 2;
+        for (long double value : {half, std::nextafter(half, 0.0L), std::nextafter(half, 1e400L)}) {
+            char buffer[900];
+            std::snprintf(buffer, sizeof buffer, "%.800Le", value);
+            texts.emplace_back(buffer);
+        }
+    }
+    for (const std::string& text : texts) {
+        double expected = 0.0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(result.ptr, text.data() + text.size()) << text;
+        const double portable = game::portable::readDecimal(text);
+        if (result.ec == std::errc::result_out_of_range) {
+            ASSERT_TRUE(std::isinf(portable) || portable == 0.0) << text << " -> " << portable;
+        } else {
+            ASSERT_EQ(bits(portable), bits(expected)) << text;
+        }
+    }
+}
+
+#endif
+
+} // namespace
