@@ -135,6 +135,12 @@ EM_JS(int, jsTakeText, (int handle), {
     return geoTaken.length;
 });
 
+EM_JS(int, jsTakeUtf8, (const char* text), {
+    geoTaken = Array.from(
+        UTF8ToString(text), function(c) { return c.codePointAt(0); });
+    return geoTaken.length;
+});
+
 EM_JS(void, jsCopyTakenText, (char32_t* buffer), { HEAPU32.set(geoTaken, buffer >> 2); });
 
 EM_JS(void, jsSetValue, (int handle, const char32_t* text, int length, int showStart), {
@@ -246,12 +252,14 @@ namespace {
 
 constexpr double twipsPerPixel = 1440.0 / 96; // CSS pixels are 1/96 inch
 
-// The page's default button, and Alt with this letter for "Нова игра".
-constexpr int letterInput = 0; // bukwa(0)
-constexpr int letterButton = 0;
-constexpr int enteredLetters = 3; // bukwa(3)
-constexpr int rulesBox = 4;       // bukwa(4)
-constexpr int newGameButton = 1;
+// The elements the page binds by their indices.
+constexpr int letterInput = 0;    // bukwa(0): Enter in it clicks Buton(0)
+constexpr int letterButton = 0;   // Buton(0) "Въвеждам буква"
+constexpr int newGameButton = 1;  // Buton(1) "Нова игра"
+constexpr int enteredLetters = 3; // bukwa(3): its letters show as used keys
+constexpr int rulesBox = 4;       // bukwa(4): the letter keys take its place
+
+// Alt and this letter click "Нова игра"; Ctrl+N belongs to the browser.
 constexpr char newGameKey[] = "N";
 
 double pixels(int twips) {
@@ -289,6 +297,13 @@ std::string idOf(std::string_view name, int index) {
 
 int lengthOf(game::TextView text) {
     return static_cast<int>(text.size());
+}
+
+// The text taken by jsTakeText or jsTakeUtf8, `length` code points.
+game::Text takenText(int length) {
+    game::Text text(static_cast<std::size_t>(length), U'\0');
+    jsCopyTakenText(text.data());
+    return text;
 }
 
 // The box shows one paragraph a line; CR LF ends each one.
@@ -382,14 +397,12 @@ template <typename Handler> void WebForm::dispatch(Handler handler) {
     try {
         handler();
     } catch (const game::RuntimeError& error) {
-        const std::string what = error.what();
-        fail(error.number(), game::Text(what.begin(), what.end()));
+        fail(error.number(), takenText(jsTakeUtf8(error.what())));
         return;
     } catch (const std::exception& error) {
         // Not one of the game's own errors: shown the same way, as the platform would.
-        const std::string what = error.what();
         fail(form::internalErrorNumber,
-             game::Text(form::internalErrorPrefix).append(what.begin(), what.end()));
+             game::Text(form::internalErrorPrefix) + takenText(jsTakeUtf8(error.what())));
         return;
     }
     if (endAsked_) {
@@ -446,10 +459,7 @@ void WebForm::showLetterPanel() {
 }
 
 game::Text WebForm::bukwaText(int index) const {
-    const int element = handle("bukwa", index);
-    game::Text text(static_cast<std::size_t>(jsTakeText(element)), U'\0');
-    jsCopyTakenText(text.data());
-    return text;
+    return takenText(jsTakeText(handle("bukwa", index)));
 }
 
 void WebForm::setBukwaText(int index, game::TextView text) {
@@ -461,10 +471,7 @@ void WebForm::setBukwaText(int index, game::TextView text) {
 }
 
 game::Text WebForm::stolicaText(int index) const {
-    const int element = handle("stolica", index);
-    game::Text text(static_cast<std::size_t>(jsTakeText(element)), U'\0');
-    jsCopyTakenText(text.data());
-    return text;
+    return takenText(jsTakeText(handle("stolica", index)));
 }
 
 void WebForm::setStolicaText(int index, game::TextView text) {
