@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
-# Shared set-up of ./run and ./test: installs the Debian packages that are
-# missing, then configures and builds with CMake. Sourced, not executed.
+# Shared set-up of ./run and ./test: installs the Debian packages that are missing,
+# then configures and builds with CMake. Sourced, not executed.
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# The packages of the named lists (scripts/packages/NAME.txt) that are not installed.
 missing_packages() {
-    local pkg
-    grep -v -E '^\s*(#|$)' "$repo_root/scripts/debian-packages.txt" | while read -r pkg; do
+    local list pkg
+    for list in "$@"; do
+        grep -v -E '^\s*(#|$)' "$repo_root/scripts/packages/$list.txt"
+    done | sort -u | while read -r pkg; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             echo "$pkg"
         fi
     done
 }
 
+# Installs what is missing of the named package lists.
 install_missing_packages() {
     local missing
-    missing=$(missing_packages)
+    missing=$(missing_packages "$@")
     [ -z "$missing" ] && return 0
 
     local sudo=()
@@ -33,11 +37,14 @@ install_missing_packages() {
         "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing </dev/null
 }
 
+# Configures with the preset (every time: it is quick, and a change of the presets
+# reaches an existing build folder), then builds the given targets, or everything.
 configure_and_build() {
-    local preset=${1:-default}
+    local preset=$1
+    shift
     cd "$repo_root" || return 1
-    if [ ! -f "build/$preset/CMakeCache.txt" ]; then
-        cmake --preset "$preset" || return 1
-    fi
-    cmake --build --preset "$preset"
+    cmake --preset "$preset" >/dev/null || return 1
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build --preset "$preset" "${targets[@]}"
 }
