@@ -24,6 +24,13 @@ FORM = (192, 192, 255)
 MENU = ["Изход", "Столици", "Общини", "Реки", "Острови", "Щат-столица"]
 
 
+def expected_kind(element_id):
+    name = element_id.split("-")[0]
+    if element_id == "bukwa-4":
+        return "TEXTAREA"
+    return {"bukwa": "INPUT text", "stolica": "INPUT text", "Buton": "BUTTON", "Label1": "DIV"}[name]
+
+
 def expected_px(element_id):
     return [t / TWIPS_PER_PX for t in TWIPS[element_id]]
 
@@ -41,6 +48,10 @@ class LayoutTest(PageTestCase):
         client = self.client_box("client")
         self.assertAlmostEqual(client[2], CLIENT_PX[0], delta=0.75)
         self.assertAlmostEqual(client[3], CLIENT_PX[1], delta=0.75)
+        kinds = self.js("return arguments[0].map(i => { const e = document.getElementById(i);"
+                        " return e.tagName + (e.tagName === 'INPUT' ? ' ' + e.type : ''); })",
+                        list(TWIPS))
+        self.assertEqual(kinds, [expected_kind(i) for i in TWIPS])
         for element_id in TWIPS:
             if element_id != "bukwa-2":
                 with self.subTest(element_id):

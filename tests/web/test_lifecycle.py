@@ -48,35 +48,47 @@ class TimerTest(PageTestCase):
 
 class EndTest(PageTestCase):
 
-    def assertEnded(self):
+    def assertEnded(self, with_keys=False):
+        """#ended shows and every control of the window, the letter keys too, is disabled."""
         self.wait_for(lambda: self.shown("ended"), "#ended is not shown")
-        controls = self.controls()
-        self.assertGreaterEqual(len(controls), 14)
-        self.assertEqual([c for c in controls if not c[1]], [], "controls still enabled")
+        controls = dict(self.controls())
+        expected = {f"Obrabotwa-{i}" for i in range(6)} | {f"bukwa-{i}" for i in range(5)} | {
+            "stolica-0", "stolica-1", "Buton-0", "Buton-1"}
+        if with_keys:
+            expected |= {f"key-{i}" for i in range(len(KEYS))}
+        self.assertLessEqual(expected, set(controls))
+        self.assertEqual([c for c, disabled in controls.items() if not disabled], [],
+                         "controls still enabled")
 
     def test_exit_ends_the_game_on_the_page_and_restart_loads_it_afresh(self):
         self.open()
+        self.new_game()
         self.assertFalse(self.shown("ended"))
         self.assertTrue(self.display_changes(0.5))
         self.click("Obrabotwa-0")
-        self.assertEnded()
+        self.assertEnded(with_keys=True)
         self.assertEqual(self.display_changes(1.0), [], "the timer still runs")
         self.js("window.beforeRestart = true")
         self.element("restart").click()
         self.wait_for(lambda: self.js("return !window.beforeRestart")
                       and self.value("bukwa-1") == "5", "no fresh page after #restart")
         self.assertFalse(self.shown("ended"))
+        self.assertEqual(self.value("stolica-0"), " Нова игра")
+        self.assertTrue(self.shown("bukwa-4"))
         self.assertTrue(self.element("Buton-1").is_enabled())
         self.assertTrue(self.display_changes(0.5), "no timer after the restart")
 
     def test_no_key_reaches_the_game_after_exit(self):
+        """Alt+N, the new-game shortcut, does nothing once the game has ended."""
         self.open(test_lists=True)
+        self.new_game()
+        self.guess("о")
         self.click("Obrabotwa-0")
-        self.assertEnded()
+        self.assertEnded(with_keys=True)
         self.driver.find_element("tag name", "body").send_keys(Keys.ALT, "n")
-        self.js("document.getElementById('Buton-1').click()")
         time.sleep(0.3)
-        self.assertEqual(self.value("stolica-0"), " Нова игра")
+        self.assertEqual(self.value("stolica-0"), "?О???")
+        self.assertEqual(self.value("bukwa-3"), "О")
 
     def test_run_time_error_shows_a_modal_dialog_then_ends_the_page(self):
         """A one-word list of rivers divides by zero: error 11 as on the desktop, then the end."""
