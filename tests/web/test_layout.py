@@ -28,7 +28,8 @@ def expected_kind(element_id):
     name = element_id.split("-")[0]
     if element_id == "bukwa-4":
         return "TEXTAREA"
-    return {"bukwa": "INPUT text", "stolica": "INPUT text", "Buton": "BUTTON", "Label1": "DIV"}[name]
+    kinds = {"bukwa": "INPUT text", "stolica": "INPUT text", "Buton": "BUTTON", "Label1": "DIV"}
+    return kinds[name]
 
 
 def expected_px(element_id):

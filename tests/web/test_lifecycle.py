@@ -96,7 +96,8 @@ class EndTest(PageTestCase):
         self.click("Obrabotwa-3")
         self.wait_for(lambda: self.js("return document.getElementById('runtime-error').open"),
                       "no run-time error dialog")
-        self.assertTrue(self.js("return document.getElementById('runtime-error').matches(':modal')"))
+        self.assertTrue(
+            self.js("return document.getElementById('runtime-error').matches(':modal')"))
         self.assertEqual(self.text("runtime-error-text"), RUN_TIME_ERROR)
         self.click("runtime-error-ok")
         self.wait_for(lambda: not self.js("return document.getElementById('runtime-error').open"),

@@ -138,7 +138,7 @@ class MenuTest(PageTestCase):
                       "the hint did not change for rivers")
 
     def test_state_capitals_after_capitals_keep_the_capital_hint(self):
-        """Реки, Столици, Щат-столица: the hint returns to столица and stays; the question is new."""
+        """Реки, Столици, Щат-столица: the hint is столица again and stays; the question is new."""
         self.open()
         self.click("Obrabotwa-3")
         self.click("Obrabotwa-1")

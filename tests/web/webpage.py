@@ -122,7 +122,8 @@ class PageTestCase(unittest.TestCase):
     def display_changes(self, seconds):
         """Times (ms) and texts of every change of the display line within the given time."""
         return self.driver.execute_async_script("""
-            const done = arguments[arguments.length - 1], box = document.getElementById('stolica-1');
+            const done = arguments[arguments.length - 1];
+            const box = document.getElementById('stolica-1');
             const start = performance.now(), seen = [];
             let last = box.value;
             const id = setInterval(() => {
@@ -216,7 +217,8 @@ class Png:
                     b, c = up[x], up[x - bpp] if x >= bpp else 0
                     p = a + b - c
                     pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                    line[x] = (line[x] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+                    nearest = a if pa <= pb and pa <= pc else b if pb <= pc else c
+                    line[x] = (line[x] + nearest) & 255
             self.rows.append(line)
         return self.rows[y]
 
