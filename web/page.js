@@ -17,19 +17,25 @@ function geoText(ptr, length) {
   return text;
 }
 
-// The field keeps at most `most` characters that the player types or pastes: an edit
-// that would leave more keeps the text before it, and one into the empty field keeps
-// the first characters of what came in.
+// The field keeps at most `most` characters that the player types or pastes. An edit
+// that would leave more keeps the text before it, unless nothing of that text stays
+// (the field was empty, or all of it was selected and is replaced): then the first
+// characters of what came in are kept.
 function geoKeepAtMost(field, most) {
-  var before = field.value;
+  var before = field.value, replacesAll = true;
+  function note() {
+    before = field.value;
+    replacesAll = before === "" ||
+                  (field.selectionStart === 0 && field.selectionEnd === before.length);
+  }
   function kept(proposed) {
     var characters = Array.from(proposed);
     if (characters.length <= most) {
       return proposed;
     }
-    return before === "" ? characters.slice(0, most).join("") : before;
+    return replacesAll ? characters.slice(0, most).join("") : before;
   }
-  field.addEventListener("beforeinput", function () { before = field.value; });
+  field.addEventListener("beforeinput", note);
   field.addEventListener("input", function () {
     var text = kept(field.value);
     if (text !== field.value) {
@@ -39,7 +45,7 @@ function geoKeepAtMost(field, most) {
   field.addEventListener("paste", function (event) {
     event.preventDefault();
     var pasted = event.clipboardData ? event.clipboardData.getData("text/plain") : "";
-    before = field.value;
+    note();
     var start = field.selectionStart, end = field.selectionEnd;
     field.value = kept(before.slice(0, start) + pasted + before.slice(end));
   });

@@ -103,9 +103,12 @@ class KeyboardTest(PageTestCase):
         box = self.element("bukwa-0")
         box.send_keys("аб")
         self.assertEqual(self.value("bukwa-0"), "а")
-        for how in ("insertText", "paste"):
-            with self.subTest(how):
-                self.js("const b = document.getElementById('bukwa-0'); b.value = ''; b.focus()")
+        for how, before in (("insertText", ""), ("paste", ""), ("insertText", "ж"),
+                            ("paste", "ж")):
+            with self.subTest(how=how, over_a_selected_letter=before):
+                # Into the empty box, or over its one letter, selected: replaced as typed.
+                self.js("const b = document.getElementById('bukwa-0'); b.value = arguments[0];"
+                        "b.focus(); b.select()", before)
                 if how == "insertText":
                     # The editing path of a paste or an input method's commit.
                     self.driver.execute_cdp_cmd("Input.insertText", {"text": "абв"})
@@ -114,6 +117,11 @@ class KeyboardTest(PageTestCase):
                             "document.getElementById('bukwa-0').dispatchEvent(new ClipboardEvent("
                             "'paste', {clipboardData: d, bubbles: true, cancelable: true}))")
                 self.assertEqual(self.value("bukwa-0"), "а")
+        # Beside a letter that stays, the paste is refused.
+        self.js("const b = document.getElementById('bukwa-0'); b.value = 'ж';"
+                "b.setSelectionRange(1, 1)")
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": "абв"})
+        self.assertEqual(self.value("bukwa-0"), "ж")
 
     def test_read_only_fields_refuse_typing(self):
         """Attempts, entered letters and the mask keep the game's text whatever is typed."""
