@@ -385,6 +385,10 @@ void WebForm::Obrabotwa_Click(int index) {
     dispatch([this, index] { game_->Obrabotwa_Click(index); });
 }
 
+void WebForm::Timer1_Timer() {
+    tick(this);
+}
+
 void WebForm::tick(void* form) {
     auto* self = static_cast<WebForm*>(form);
     self->dispatch([self] { self->game_->Timer1_Timer(); });

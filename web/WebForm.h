@@ -43,6 +43,8 @@ public:
     void Buton_Click(int index);
     /// A click on the menu item Obrabotwa(index).
     void Obrabotwa_Click(int index);
+    /// One tick of Timer1, as the page's interval delivers it.
+    void Timer1_Timer();
 
     /// True once the game has ended, by "Изход" or a run-time error.
     bool ended() const { return ended_; }

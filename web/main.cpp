@@ -48,6 +48,13 @@ EMSCRIPTEN_KEEPALIVE void Obrabotwa_Click(int index) {
     }
 }
 
+// One tick of Timer1, as the interval delivers it: for driving the page at full speed.
+EMSCRIPTEN_KEEPALIVE void Timer1_Timer() {
+    if (page != nullptr) {
+        page->Timer1_Timer();
+    }
+}
+
 } // extern "C"
 
 int main() {
