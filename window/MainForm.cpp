@@ -65,17 +65,6 @@ QWidget* elementNamed(const QWidget* client, const QString& name) {
     return element;
 }
 
-const WordLists& builtInWordLists() {
-    static const WordLists lists = [] {
-        WordLists all;
-        for (int i = 0; i < wordlists::listCount; ++i) {
-            all[static_cast<std::size_t>(i)] = wordlists::list(i);
-        }
-        return all;
-    }();
-    return lists;
-}
-
 MainForm::MainForm(const WordLists& lists, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -429,15 +418,11 @@ void MainForm::setLabel1Caption(int index, game::TextView caption) {
 }
 
 int MainForm::List1Count(int index) const {
-    return static_cast<int>(lists_.at(static_cast<std::size_t>(index)).size());
+    return wordlists::itemCount(lists_, index);
 }
 
 game::TextView MainForm::List1Item(int index, int item) const {
-    const auto& list = lists_.at(static_cast<std::size_t>(index));
-    if (item < 0 || item >= static_cast<int>(list.size())) {
-        return {};
-    }
-    return list[static_cast<std::size_t>(item)];
+    return wordlists::itemAt(lists_, index, item);
 }
 
 void MainForm::enableTimer1() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormInterface.h"
+#include "WordLists.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -28,10 +29,12 @@ namespace window {
 class LetterPanel;
 
 /// The ten word lists: list 2c holds the answers of category c, list 2c + 1 its clues.
-using WordLists = std::array<std::vector<std::u32string>, 10>;
+using WordLists = wordlists::Lists;
 
 /// The game's own word lists, as built into the program.
-const WordLists& builtInWordLists();
+inline const WordLists& builtInWordLists() {
+    return wordlists::all();
+}
 
 /// Shows a run-time error: its number and the platform's message for it.
 using ErrorReporter = std::function<void(int number, const QString& message)>;

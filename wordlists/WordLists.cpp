@@ -56,8 +56,6 @@ std::u32string decodeUtf8(std::string_view bytes) {
     return text;
 }
 
-using Lists = std::array<std::vector<std::u32string>, listCount>;
-
 // Each line is an answer, a tab and a clue; lines without a tab are skipped
 // (the build refuses such files, so none reaches here).
 void addCategory(Lists& lists, std::size_t category, std::u32string_view text) {
@@ -92,12 +90,25 @@ Lists decodeAll() {
 
 } // namespace
 
-const std::vector<std::u32string>& list(int index) {
+const Lists& all() {
     static const Lists lists = decodeAll();
-    if (index < 0 || index >= listCount) {
-        throw std::out_of_range("no word list with this index");
+    return lists;
+}
+
+const std::vector<std::u32string>& list(int index) {
+    return all().at(static_cast<std::size_t>(index));
+}
+
+int itemCount(const Lists& lists, int index) {
+    return static_cast<int>(lists.at(static_cast<std::size_t>(index)).size());
+}
+
+std::u32string_view itemAt(const Lists& lists, int index, int item) {
+    const auto& list = lists.at(static_cast<std::size_t>(index));
+    if (item < 0 || item >= static_cast<int>(list.size())) {
+        return {};
     }
-    return lists[static_cast<std::size_t>(index)];
+    return list[static_cast<std::size_t>(item)];
 }
 
 } // namespace wordlists
