@@ -11,8 +11,8 @@
 #include <string>
 
 // The page's side: small functions on the DOM, with the helpers of page.js (geoElements,
-// geoTaken, geoText, geoFit). Elements are addressed by their handle, their position in
-// form::elements. Texts cross as code points: a pointer and a count.
+// geoTaken, geoText, geoFit, geoMenuBar, geoFocus, ...). Elements are addressed by their handle,
+// their position in form::elements. Texts cross as code points: a pointer and a count.
 
 EM_JS(void, jsSetUpWindow,
       (const char32_t* caption, int captionLength, const char* fontFamilies, double pointSize,
@@ -92,13 +92,21 @@ EM_JS(void, jsAddElement,
           document.getElementById("client").appendChild(element);
       });
 
+EM_JS(void, jsBindMenuBar, (), { geoMenuBar(document.getElementById("menubar")); });
+
+// Screen readers read the caption of `label` with the field `field`.
+EM_JS(void, jsDescribeBy, (int field, int label),
+      { geoElements[field].setAttribute("aria-describedby", geoElements[label].id); });
+
 EM_JS(void, jsFitWindow, (), {
     geoFit();
     window.addEventListener("resize", geoFit);
     document.fonts.ready.then(geoFit);
 });
 
-EM_JS(void, jsFocus, (int handle), { geoElements[handle].focus(); });
+EM_JS(void, jsFocus, (int handle), { geoFocus(geoElements[handle]); });
+
+EM_JS(void, jsAnnounceBanner, (int handle), { geoAnnounceBanner(geoElements[handle]); });
 
 // Enter in the field is a click on the button, while that is enabled.
 EM_JS(void, jsBindEnter, (int field, int button), {
@@ -235,14 +243,13 @@ EM_JS(void, jsEndPage,
               }
           }
           if (showEnd) {
-              ended.hidden = false;
+              geoShowEnded();
               return;
           }
           var dialog = document.getElementById("runtime-error");
           document.getElementById("runtime-error-title").textContent = geoText(title, titleLength);
           document.getElementById("runtime-error-text").textContent = geoText(text, length);
-          dialog.addEventListener(
-              "close", function() { ended.hidden = false; });
+          dialog.addEventListener("close", geoShowEnded);
           dialog.showModal();
       });
 
@@ -256,8 +263,11 @@ constexpr double twipsPerPixel = 1440.0 / 96; // CSS pixels are 1/96 inch
 constexpr int letterInput = 0;    // bukwa(0): Enter in it clicks Buton(0)
 constexpr int letterButton = 0;   // Buton(0) "Въвеждам буква"
 constexpr int newGameButton = 1;  // Buton(1) "Нова игра"
+constexpr int resultBanner = 2;   // bukwa(2): screen readers hear it when it shows
 constexpr int enteredLetters = 3; // bukwa(3): its letters show as used keys
 constexpr int rulesBox = 4;       // bukwa(4): the letter keys take its place
+constexpr int displayLine = 1;    // stolica(1), the question, read with the hint above it
+constexpr int hintLabel = 0;      // Label1(0), the category's hint
 
 // Alt and this letter click "Нова игра"; Ctrl+N belongs to the browser.
 constexpr char newGameKey[] = "N";
@@ -360,6 +370,8 @@ void WebForm::buildPage() {
                      lengthOf(text), element->readOnly, element->maxLength, element->visible,
                      element->accessibleName.data(), lengthOf(element->accessibleName));
     }
+    jsBindMenuBar();
+    jsDescribeBy(handle("stolica", displayLine), handle("Label1", hintLabel));
     jsBindEnter(handle("bukwa", letterInput), handle("Buton", letterButton));
     const game::Text title = game::Text(form::find({"Buton", newGameButton})->text) + U" (Alt+" +
                              static_cast<char32_t>(newGameKey[0]) + U")";
@@ -472,6 +484,9 @@ void WebForm::setBukwaText(int index, game::TextView text) {
     if (index == enteredLetters && letterPanelShown_) {
         jsMarkUsedKeys(handle("bukwa", enteredLetters));
     }
+    if (index == resultBanner) {
+        jsAnnounceBanner(handle("bukwa", resultBanner));
+    }
 }
 
 game::Text WebForm::stolicaText(int index) const {
@@ -486,6 +501,9 @@ void WebForm::setBukwaVisible(int index, bool visible) {
     jsSetHidden(handle("bukwa", index), !visible);
     if (index == rulesBox && !visible) {
         showLetterPanel();
+    }
+    if (index == resultBanner) {
+        jsAnnounceBanner(handle("bukwa", resultBanner));
     }
 }
 

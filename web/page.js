@@ -51,13 +51,73 @@ function geoKeepAtMost(field, most) {
   });
 }
 
-// Scales the whole window uniformly to fit the viewport, centred.
+// Scales the whole window uniformly to fit the viewport, centred. Its corner lies on a
+// whole device pixel, so that lines and text are drawn sharp.
 function geoFit() {
   var frame = document.getElementById("window");
   var width = frame.offsetWidth, height = frame.offsetHeight;
   var viewWidth = document.documentElement.clientWidth;
   var viewHeight = document.documentElement.clientHeight;
   var scale = Math.min(viewWidth / width, viewHeight / height);
-  frame.style.transform = "translate(" + (viewWidth - width * scale) / 2 + "px, " +
-                          (viewHeight - height * scale) / 2 + "px) scale(" + scale + ")";
+  var ratio = window.devicePixelRatio || 1;
+  function onPixel(offset) { return Math.max(0, Math.round(offset * ratio) / ratio); }
+  frame.style.transform = "translate(" + onPixel((viewWidth - width * scale) / 2) + "px, " +
+                          onPixel((viewHeight - height * scale) / 2) + "px) scale(" + scale + ")";
+}
+
+// The menu bar is one stop of the keyboard order, held by the item last focused; the
+// arrow keys, Home and End move among the items, Enter and Space choose one.
+function geoMenuBar(bar) {
+  var items = Array.from(bar.children);
+  function holdStop(item) {
+    for (var other of items) {
+      other.tabIndex = other === item ? 0 : -1;
+    }
+  }
+  holdStop(items[0]);
+  bar.addEventListener("focusin", function (event) { holdStop(event.target); });
+  bar.addEventListener("keydown", function (event) {
+    var at = items.indexOf(event.target), count = items.length;
+    if (at < 0 || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) {
+      return;
+    }
+    var to = { ArrowRight: (at + 1) % count, ArrowLeft: (at + count - 1) % count,
+               Home: 0, End: count - 1 }[event.key];
+    if (to !== undefined) {
+      event.preventDefault();
+      items[to].focus();
+    }
+  });
+}
+
+// Whether the player's last press was a finger's (or a pen's) rather than a key's.
+var geoTouched = false;
+document.addEventListener("pointerdown", function (event) {
+  geoTouched = event.pointerType === "touch" || event.pointerType === "pen";
+  if (event.target.getAttribute("inputmode") === "none") {
+    event.target.removeAttribute("inputmode"); // the field's own tap: the player types
+  }
+}, true);
+document.addEventListener("keydown", function () { geoTouched = false; }, true);
+
+// Moves the focus to `element`. After a tap (on a letter key, say) that must not open
+// the on-screen keyboard over the window; a tap on the field itself opens it.
+function geoFocus(element) {
+  if (geoTouched) {
+    element.setAttribute("inputmode", "none");
+  } else {
+    element.removeAttribute("inputmode");
+  }
+  element.focus();
+}
+
+// The live region tells screen readers the banner's text whenever the banner shows.
+function geoAnnounceBanner(banner) {
+  document.getElementById("result-status").textContent = banner.hidden ? "" : banner.value;
+}
+
+// The end message shows, with the focus on its button.
+function geoShowEnded() {
+  document.getElementById("ended").hidden = false;
+  document.getElementById("restart").focus();
 }
