@@ -1,4 +1,4 @@
-"""What a screen reader finds in the page (Chromium's accessibility tree), and the menu bar by keys."""
+"""What a screen reader finds in the page (Chromium's accessibility tree); the menu bar by keys."""
 
 import unittest
 
