@@ -519,15 +519,11 @@ void WebForm::setLabel1Caption(int index, game::TextView caption) {
 }
 
 int WebForm::List1Count(int index) const {
-    return static_cast<int>(lists_.at(static_cast<std::size_t>(index)).size());
+    return wordlists::itemCount(lists_, index);
 }
 
 game::TextView WebForm::List1Item(int index, int item) const {
-    const auto& list = lists_.at(static_cast<std::size_t>(index));
-    if (item < 0 || item >= static_cast<int>(list.size())) {
-        return {};
-    }
-    return list[static_cast<std::size_t>(item)];
+    return wordlists::itemAt(lists_, index, item);
 }
 
 void WebForm::enableTimer1() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormInterface.h"
+#include "WordLists.h"
 
 #include <array>
 #include <string>
@@ -14,7 +15,7 @@ class Game;
 namespace web {
 
 /// The ten word lists: list 2c holds the answers of category c, list 2c + 1 its clues.
-using WordLists = std::array<std::vector<std::u32string>, 10>;
+using WordLists = wordlists::Lists;
 
 /**
  * The game's window in the browser page: its elements, built in the page from the

@@ -14,10 +14,7 @@ EM_JS(int, jsTestListsAsked, (),
       { return new URLSearchParams(location.search).has("test-lists"); });
 
 web::WordLists pageWordLists() {
-    web::WordLists lists;
-    for (int i = 0; i < wordlists::listCount; ++i) {
-        lists[static_cast<std::size_t>(i)] = wordlists::list(i);
-    }
+    web::WordLists lists = wordlists::all();
     if (jsTestListsAsked()) {
         // A word is drawn from all items but the last, so every "Столици" word is СОФИЯ;
         // "Реки" with a single pair leaves nothing to draw from: division by zero.
