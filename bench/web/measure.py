@@ -1,0 +1,344 @@
+"""Measures the browser edition beside the bare baseline page in headless Chromium.
+
+Run by bench/web/run.sh; by hand: /usr/bin/python3 bench/web/measure.py --help.
+Each start-up is a fresh browser with a fresh profile, so nothing is cached between runs;
+game and baseline alternate, so that both see the same load of the machine.
+"""
+
+import argparse
+import datetime
+import gzip
+import os
+import re
+import shutil
+import statistics
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+CHROMIUM = "/usr/lib/chromium/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+FLAGS = ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync")
+# The game's window at scale 1: 623 x 356 client pixels below a 21-pixel menu bar.
+WINDOW = (623, 377)
+MEMORY_AT_S = 5
+SETTLE_S = 2
+
+# Runs in every document before the page's own script. It notes, in window.benchFirst,
+# the time (ms since navigation start) at which the frame that first shows a non-empty
+# value in the watched box has been rendered: the value's setter asks for an animation
+# frame, and a message posted from that frame's callback is handled once the frame's
+# style, layout and paint are done. It also keeps every WebAssembly memory the page
+# makes or gets from an instance, in window.benchMemories.
+PROBE = r"""
+(function () {
+  var watched = %r;
+  var memories = window.benchMemories = [];
+  function keep(exports) {
+    for (var name in exports) {
+      if (exports[name] instanceof WebAssembly.Memory && memories.indexOf(exports[name]) < 0) {
+        memories.push(exports[name]);
+      }
+    }
+  }
+  var Instance = WebAssembly.Instance;
+  WebAssembly.Instance = function (module, imports) {
+    var instance = new Instance(module, imports);
+    keep(instance.exports);
+    return instance;
+  };
+  WebAssembly.Instance.prototype = Instance.prototype;
+  var instantiate = WebAssembly.instantiate;
+  WebAssembly.instantiate = function () {
+    return instantiate.apply(WebAssembly, arguments).then(function (result) {
+      keep((result.instance || result).exports);
+      return result;
+    });
+  };
+  var Memory = WebAssembly.Memory;
+  WebAssembly.Memory = function (descriptor) {
+    var memory = new Memory(descriptor);
+    memories.push(memory);
+    return memory;
+  };
+  WebAssembly.Memory.prototype = Memory.prototype;
+  var value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, "value");
+  var asked = false;
+  Object.defineProperty(HTMLInputElement.prototype, "value", {
+    configurable: true, enumerable: value.enumerable, get: value.get,
+    set: function (text) {
+      value.set.call(this, text);
+      if (!asked && this.id === watched && String(text) !== "") {
+        asked = true;
+        window.benchSet = performance.now();
+        requestAnimationFrame(function () {
+          var channel = new MessageChannel();
+          channel.port1.onmessage = function () { window.benchFirst = performance.now(); };
+          channel.port2.postMessage(0);
+        });
+      }
+    }
+  });
+})();
+"""
+
+WASM_BYTES = ("return (window.benchMemories || [])"
+              ".reduce(function (sum, m) { return sum + m.buffer.byteLength; }, 0)")
+
+
+class Browser:
+    """One headless Chromium with a profile of its own, driven through chromedriver."""
+
+    def __init__(self):
+        self.profile = tempfile.mkdtemp(prefix="geografia-bench-")
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for flag in FLAGS + ("--user-data-dir=" + self.profile,
+                             "--window-size=%d,%d" % WINDOW):
+            options.add_argument(flag)
+        self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+        self.driver.set_page_load_timeout(30)
+        # The browser's own start-up work (its first renderers, 0.8 s of CPU) is over
+        # before a page is opened: what is measured is the page's.
+        time.sleep(SETTLE_S)
+
+    def close(self):
+        try:
+            self.driver.quit()
+        finally:
+            shutil.rmtree(self.profile, ignore_errors=True)
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def cdp(self, command, params=None):
+        return self.driver.execute_cdp_cmd(command, params or {})
+
+    def wait_for(self, condition, message, timeout=15):
+        return WebDriverWait(self.driver, timeout, poll_frequency=0.05).until(
+            lambda _: condition(), message)
+
+    def processes(self):
+        """Pid and kind of every process started for this browser's profile."""
+        found = []
+        marker = ("--user-data-dir=" + self.profile).encode()
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                command = Path("/proc", entry, "cmdline").read_bytes()
+            except OSError:
+                continue
+            if marker in command:
+                kind = re.search(rb"--type=([a-z-]+)", command)
+                kind = kind.group(1).decode() if kind else "browser"
+                if b"--top-chrome-webui" in command:
+                    kind += " (browser's own pages)"
+                found.append((int(entry), kind))
+        return found
+
+    def page_renderer(self):
+        """The renderer that runs the page: the one that 0.3 s of script in the page shows in."""
+        renderers = [pid for pid, kind in self.processes() if kind == "renderer"]
+        before = {pid: cpu_ms(pid) for pid in renderers}
+        self.js("var end = performance.now() + 300; while (performance.now() < end) {}")
+        grown = sorted(((cpu_ms(pid) - before[pid], pid) for pid in renderers), reverse=True)
+        if grown[0][0] < 100 or (len(grown) > 1 and grown[0][0] < 3 * grown[1][0]):
+            raise RuntimeError("which renderer runs the page? CPU ms grown: %r" % grown)
+        return grown[0][1]
+
+
+def cpu_ms(pid):
+    """CPU time of all threads of a process so far, as the scheduler counts it (ns), in ms."""
+    total = 0
+    try:
+        tasks = os.listdir("/proc/%d/task" % pid)
+    except OSError:
+        return 0.0
+    for task in tasks:
+        try:
+            total += int(Path("/proc/%d/task/%s/schedstat" % (pid, task)).read_text().split()[0])
+        except (OSError, ValueError, IndexError):
+            pass  # the thread ended meanwhile
+    return total / 1e6
+
+
+class Page:
+    def __init__(self, name, path, watched, started):
+        self.name, self.path, self.watched, self.started = name, path, watched, started
+        self.url = path.resolve().as_uri()
+
+
+def game_page(path):
+    # The load handler writes the five attempts; the display line shows the answers.
+    return Page("game", path, "stolica-1",
+                "return document.getElementById('bukwa-1').value === '5'")
+
+
+def baseline_page(path):
+    return Page("baseline", path, "box", "return document.getElementById('box').value !== ''")
+
+
+def start_up(page):
+    """ms to the first frame with the first value, and the memory in bytes after 5 s."""
+    browser = Browser()
+    try:
+        browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE % page.watched})
+        browser.driver.get(page.url)
+        first = browser.wait_for(lambda: browser.js("return window.benchFirst"),
+                                 "%s: no frame showed the first value" % page.name)
+        # The Paint Timing API's first contentful paint (the frame's presentation, in
+        # whole ms): a check on the probe's figure. Neither page paints content earlier.
+        painted = browser.wait_for(lambda: browser.js(
+            "var e = performance.getEntriesByName('first-contentful-paint')[0];"
+            "return e && e.startTime"), "%s: no first contentful paint" % page.name)
+        now = browser.js("return performance.now()")
+        time.sleep(max(0.0, MEMORY_AT_S - now / 1000))
+        heap = browser.cdp("Runtime.getHeapUsage")
+        wasm = browser.js(WASM_BYTES)
+        return {"first": first, "paint": painted, "js": heap["usedSize"], "wasm": wasm}
+    finally:
+        browser.close()
+
+
+def cpu(page, seconds, marquee=False):
+    """ms of CPU of the page's renderer, and of all of the browser's processes, in `seconds`."""
+    browser = Browser()
+    try:
+        browser.driver.get(page.url)
+        browser.wait_for(lambda: browser.js(page.started), "%s did not start" % page.name)
+        renderer = browser.page_renderer()
+        if marquee:
+            browser.driver.find_element("id", "Buton-1").click()
+            browser.wait_for(lambda: browser.js(
+                "return document.getElementById('stolica-0').value.startsWith('?')"),
+                "no new game")
+        time.sleep(1)  # what the click and the probe started settles
+        pids = [pid for pid, _ in browser.processes()]
+        before = cpu_ms(renderer), sum(cpu_ms(pid) for pid in pids)
+        time.sleep(seconds)
+        after = cpu_ms(renderer), sum(cpu_ms(pid) for pid in pids)
+        # The page still ticks: its box changes within a second (five ticks).
+        changes = browser.driver.execute_async_script("""
+            var done = arguments[arguments.length - 1];
+            var box = document.getElementById(arguments[0]), last = box.value, changes = 0;
+            var id = setInterval(function () {
+              if (box.value !== last) { last = box.value; ++changes; }
+            }, 20);
+            setTimeout(function () { clearInterval(id); done(changes); }, 1000);
+            """, page.watched)
+        if changes == 0:
+            raise RuntimeError("%s: the box no longer changes" % page.name)
+        return after[0] - before[0], after[1] - before[1]
+    finally:
+        browser.close()
+
+
+def load_average():
+    return Path("/proc/loadavg").read_text().split()[0]
+
+
+def sizes(path):
+    data = path.read_bytes()
+    return len(data), len(gzip.compress(data, 9, mtime=0))
+
+
+def median(values):
+    return statistics.median(values)
+
+
+def ratio(a, b):
+    return "%.2f" % (a / b) if b else "-"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--game", type=Path, required=True)
+    parser.add_argument("--baseline", type=Path, required=True)
+    parser.add_argument("--runs", type=int, default=10, help="start-ups of each page")
+    parser.add_argument("--rounds", type=int, default=3, help="CPU windows of each kind")
+    parser.add_argument("--seconds", type=int, default=60, help="length of a CPU window")
+    parser.add_argument("--readme", type=Path, help="write the table into this file")
+    args = parser.parse_args()
+    game, baseline = game_page(args.game), baseline_page(args.baseline)
+    load_start = load_average()
+
+    print("Start-up and memory after %d s, %d runs each, alternating" % (MEMORY_AT_S, args.runs))
+    starts = {"game": [], "baseline": []}
+    for i in range(args.runs):
+        for page in (game, baseline):
+            result = start_up(page)
+            starts[page.name].append(result)
+            print("  %-8s first frame %6.1f ms (first contentful paint %4.0f ms), JS heap %7d B, "
+                  "wasm %8d B" % (page.name, result["first"], result["paint"], result["js"],
+                                  result["wasm"]), flush=True)
+
+    print("CPU over %d s, %d round(s) of the three" % (args.seconds, args.rounds))
+    cpus = {"idle": [], "marquee": [], "baseline": []}
+    for i in range(args.rounds):
+        for kind, page, marquee in (("idle", game, False), ("marquee", game, True),
+                                    ("baseline", baseline, False)):
+            cpus[kind].append(cpu(page, args.seconds, marquee))
+            print("  %-8s renderer %7.1f ms, all processes %7.1f ms" % ((kind,) + cpus[kind][-1]),
+                  flush=True)
+    load_end = load_average()
+
+    def start_figure(name, key):
+        return median([r[key] for r in starts[name]])
+
+    def memory(name):
+        return median([r["js"] + r["wasm"] for r in starts[name]])
+
+    def cpu_figure(kind, which):
+        return median([c[which] for c in cpus[kind]])
+
+    game_size, baseline_size = sizes(game.path), sizes(baseline.path)
+    rows = [
+        ("first frame with the first value, ms (median of %d)" % args.runs,
+         start_figure("game", "first"), start_figure("baseline", "first"), "≤ 1.3", "%.1f"),
+        ("first contentful paint (Paint Timing), ms (median of %d)" % args.runs,
+         start_figure("game", "paint"), start_figure("baseline", "paint"), "", "%.0f"),
+        ("JS heap + WebAssembly memory after %d s, KiB (median of %d)"
+         % (MEMORY_AT_S, args.runs), memory("game") / 1024, memory("baseline") / 1024,
+         "≤ 1.5", "%.0f"),
+        ("of which WebAssembly memory, KiB", start_figure("game", "wasm") / 1024,
+         start_figure("baseline", "wasm") / 1024, "", "%.0f"),
+        ("renderer CPU in %d s, idle shuffle, ms (median of %d)" % (args.seconds, args.rounds),
+         cpu_figure("idle", 0), cpu_figure("baseline", 0), "", "%.0f"),
+        ("renderer CPU in %d s, marquee, ms (median of %d)" % (args.seconds, args.rounds),
+         cpu_figure("marquee", 0), cpu_figure("baseline", 0), "≤ 1.5", "%.0f"),
+        ("all Chromium processes' CPU in %d s, marquee, ms" % args.seconds,
+         cpu_figure("marquee", 1), cpu_figure("baseline", 1), "", "%.0f"),
+        ("file size, bytes", game_size[0], baseline_size[0], "", "%d"),
+        ("file size gzip -9, bytes", game_size[1], baseline_size[1], "", "%d"),
+    ]
+    table = ["| | game | baseline | ratio | goal |", "|---|---|---|---|---|"]
+    for label, a, b, goal, form in rows:
+        table.append("| %s | %s | %s | %s | %s |" % (label, form % a, form % b, ratio(a, b), goal))
+    note = ("`bench/web/run.sh %d %d %d`, %s, load average %s at the start and %s at the end; "
+            "the game's file: %d bytes (goal ≤ 200 KB)."
+            % (args.runs, args.rounds, args.seconds, datetime.date.today().isoformat(),
+               load_start, load_end, game_size[0]))
+    print()
+    print("\n".join(table))
+    print(note)
+    if args.readme:
+        text = args.readme.read_text()
+        begin, end = "<!-- web figures -->\n", "<!-- /web figures -->\n"
+        if begin not in text or end not in text:
+            sys.exit("%s has no %s...%s block for the figures" % (args.readme, begin.strip(),
+                                                                  end.strip()))
+        head, rest = text.split(begin, 1)
+        _, tail = rest.split(end, 1)
+        args.readme.write_text(head + begin + note + "\n\n" + "\n".join(table) + "\n" + end + tail)
+        print("written to", args.readme)
+
+
+if __name__ == "__main__":
+    main()
