@@ -28,16 +28,6 @@ constexpr int letterButton = 0;   // Buton(0)
 constexpr int newGameButton = 1;  // Buton(1)
 constexpr int hintLabel = 0;      // Label1(0)
 constexpr int exitMenuItem = 0;   // Obrabotwa(0)
-constexpr int listCountOfWindow = 10;
-
-// The window has the lists List1(0) to List1(9); naming another is a run-time error.
-int existingList(int index) {
-    if (index < 0 || index >= listCountOfWindow) {
-        throw RuntimeError(RuntimeError::ControlArrayElementMissing);
-    }
-    return index;
-}
-
 Text question(TextView prefix, TextView clue) {
     Text text;
     text.reserve(prefix.size() + clue.size() + questionEnd.size());
@@ -91,8 +81,8 @@ void Game::Obrabotwa_Click(int index) {
         form_.endProgram();
         return;
     }
-    if (index >= 1 && index <= static_cast<int>(categories.size())) {
-        const Category& category = categories[static_cast<std::size_t>(s_.categoryIndex)];
+    if (index >= 1 && index <= categories_.size()) {
+        const Category category = categories_[s_.categoryIndex];
         s_.cluePrefix = category.cluePrefix;
         form_.setLabel1Caption(hintLabel, category.hintCaption);
     }
@@ -196,6 +186,15 @@ void Game::endGame(TextView banner, TextView answer) {
 
 int Game::drawWordIndex() {
     return drawIndex(random_.next(), s_.lastIndex);
+}
+
+// The window has the lists List1(0) to List1(2n - 1) of its n categories; naming another
+// is a run-time error.
+int Game::existingList(int index) const {
+    if (index < 0 || index >= 2 * categories_.size()) {
+        throw RuntimeError(RuntimeError::ControlArrayElementMissing);
+    }
+    return index;
 }
 
 int Game::answerList() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CategoryTable.h"
 #include "FormInterface.h"
 #include "GameState.h"
 #include "RandomSource.h"
@@ -27,7 +28,8 @@ public:
     void Buton_Click(int index);
 
     /// A click on the menu item Obrabotwa(index): 0 "Изход" ends the program,
-    /// 1 to 5 choose category index - 1 and prepare a word and question of it.
+    /// 1 to categoryTable().size() choose category index - 1 and prepare a word and
+    /// question of it.
     void Obrabotwa_Click(int index);
 
     /// A tick of Timer1: shuffles answers before the first game, then scrolls the question.
@@ -35,6 +37,17 @@ public:
 
     /// The window-level variables, for the window and for tests to read.
     const GameState& state() const noexcept { return s_; }
+
+    /// The categories of the menu: the five built-in ones, then those added.
+    const CategoryTable& categoryTable() const noexcept { return categories_; }
+
+    /// Adds a category beside the others (see CategoryTable::add), between handlers. The
+    /// window then holds its answers and clues as List1(2c) and List1(2c + 1) and adds
+    /// its menu item Obrabotwa(c + 1); where it replaced the chosen category, the window
+    /// chooses it again, so that no word of the list it replaced stays in play.
+    std::optional<CategoryTable::Placed> addCategory(AddedCategory category) {
+        return categories_.add(std::move(category));
+    }
 
 private:
     void PickRandomWord();
@@ -44,6 +57,7 @@ private:
     void endGame(TextView banner, TextView answer);
 
     int drawWordIndex();
+    int existingList(int index) const;
     int answerList() const;
     int listCount(int index) const;
     TextView listItem(int index, int item) const;
@@ -51,6 +65,7 @@ private:
     FormInterface& form_;
     RandomSource& random_;
     GameState s_;
+    CategoryTable categories_;
 };
 
 } // namespace game

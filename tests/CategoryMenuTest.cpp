@@ -122,4 +122,44 @@ TEST_F(Menu, aOneItemCategoryStopsWithDivisionByZero) {
     EXPECT_THROW(chooseMenuItem(4, 0), game::RuntimeError);
 }
 
+using AddedCategories = GameFixture;
+
+TEST_F(AddedCategories, areChosenByTheItemsAfterTheBuiltInOnesAndPlayAsThey) {
+    // A teacher's list is category 5, chosen by Obrabotwa(6), with its own hint and prefix.
+    load();
+    const auto placed = game.addCategory({U"Върхове", U"Връх на планина ", U"Име на връх"});
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(placed->category, 5);
+    EXPECT_FALSE(placed->replaced);
+    form.lists.push_back({U"МУСАЛА", U"ВИХРЕН", U"БОТЕВ"});
+    form.lists.push_back({U"Рила", U"Пирин", U"Стара планина"});
+    chooseMenuItem(6, 1);
+    EXPECT_EQ(form.label1[0], U"Име на връх");
+    EXPECT_EQ(state().questionText, U"Връх на планина Пирин e: ");
+    newGame(0);
+    EXPECT_EQ(form.stolica[0], U"??????");
+    for (const char32_t* letter : {U"м", U"у", U"с", U"а", U"л"}) {
+        guess(letter);
+    }
+    EXPECT_EQ(form.bukwa[2], U"Браво!");
+    EXPECT_EQ(state().questionText, U"Връх на планина Рила e: МУСАЛА");
+}
+
+TEST_F(AddedCategories, replaceTheirNamesakeNeverABuiltInOneAndStopAtTwenty) {
+    game::CategoryTable table;
+    EXPECT_EQ(table.add({U"Реки", U"", U"x"})->category, 5);
+    EXPECT_EQ(table[5].menuCaption, U"Реки (2)");
+    EXPECT_EQ(table[2].cluePrefix, U"Река в континент ");
+    for (int k = 1; k < game::CategoryTable::maxAdded; ++k) {
+        ASSERT_EQ(table.add({U"Списък " + game::Text(1, U'А' + k), U"", U""})->category, 5 + k);
+    }
+    EXPECT_FALSE(table.add({U"Още един", U"", U""}));
+    const auto again = table.add({U"Реки", U"Нова ", U"y"});
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->category, 5);
+    EXPECT_TRUE(again->replaced);
+    EXPECT_EQ(table[5].cluePrefix, U"Нова ");
+    EXPECT_EQ(table.size(), 5 + game::CategoryTable::maxAdded);
+}
+
 } // namespace

@@ -18,7 +18,8 @@ struct FakeForm : game::FormInterface {
     std::array<bool, 2> butonEnabled{true, true};
     std::array<game::Text, 4> label1{U"Възможно име на столица", U"брой опити", U"Главна буква/и",
                                      U"Въведено:"};
-    std::array<std::vector<game::Text>, 10> lists; ///< the game's own lists unless replaced
+    /// The game's own lists unless replaced, then the lists of added categories.
+    std::vector<std::vector<game::Text>> lists = std::vector<std::vector<game::Text>>(10);
     int timerEnableCalls = 0;
     int endProgramCalls = 0;
 

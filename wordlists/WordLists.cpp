@@ -1,6 +1,7 @@
 #include "WordLists.h"
 
 #include "EmbeddedLists.h"
+#include "TextDecoding.h"
 
 #include <array>
 #include <stdexcept>
@@ -9,52 +10,6 @@
 namespace wordlists {
 
 namespace {
-
-constexpr char32_t replacementChar = U'\uFFFD';
-
-// Decodes UTF-8; a malformed sequence becomes one replacement character.
-std::u32string decodeUtf8(std::string_view bytes) {
-    std::u32string text;
-    text.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
-        char32_t c = 0;
-        if (lead < 0x80) {
-            length = 1;
-            c = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            c = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            c = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            c = lead & 0x07u;
-        }
-        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= bytes.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            valid = (next & 0xC0u) == 0x80u;
-            c = (c << 6) | (next & 0x3Fu);
-        }
-        // Reject overlong forms, surrogates and values past U+10FFFF.
-        if (valid && ((length == 3 && c < 0x800) || (length == 4 && c < 0x10000) ||
-                      (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)) {
-            valid = false;
-        }
-        if (valid) {
-            text += c;
-            i += static_cast<std::size_t>(length);
-        } else {
-            text += replacementChar;
-            ++i;
-        }
-    }
-    return text;
-}
 
 // Each line is an answer, a tab and a clue; lines without a tab are skipped
 // (the build refuses such files, so none reaches here).
@@ -82,7 +37,7 @@ Lists decodeAll() {
     for (std::size_t category = 0; category < embedded::files.size(); ++category) {
         const auto& file = embedded::files[category];
         const std::u32string text =
-            decodeUtf8({reinterpret_cast<const char*>(file.data), file.size});
+            decodeUtf8({reinterpret_cast<const char*>(file.data), file.size}).text;
         addCategory(lists, category, text);
     }
     return lists;

@@ -1,0 +1,353 @@
+#include "ListFile.h"
+
+#include "TextDecoding.h"
+#include "ValueRules.h"
+
+#include <algorithm>
+#include <array>
+
+namespace wordlists {
+
+namespace {
+
+using Text = std::u32string;
+using View = std::u32string_view;
+
+bool startsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+// A workbook is a zip archive (.xlsx, .ods) or an OLE compound file (.xls).
+bool isWorkbook(std::string_view bytes) {
+    return startsWith(bytes, "PK\x03\x04") || startsWith(bytes, "\xD0\xCF\x11\xE0");
+}
+
+// The file's text by its byte-order mark; without one UTF-8 when it is valid UTF-8,
+// else Windows-1251, in which every byte but one means a character.
+std::optional<Text> decode(std::string_view bytes) {
+    if (startsWith(bytes, "\xEF\xBB\xBF")) {
+        DecodedText decoded = decodeUtf8(bytes.substr(3));
+        return decoded.malformed == 0 ? std::optional(std::move(decoded.text)) : std::nullopt;
+    }
+    if (startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF")) {
+        DecodedText decoded = decodeUtf16(bytes.substr(2), bytes[0] == '\xFE');
+        return decoded.malformed == 0 ? std::optional(std::move(decoded.text)) : std::nullopt;
+    }
+    DecodedText decoded = decodeUtf8(bytes);
+    if (decoded.malformed != 0) {
+        decoded = decodeWindows1251(bytes);
+    }
+    return decoded.malformed == 0 ? std::optional(std::move(decoded.text)) : std::nullopt;
+}
+
+bool isBlank(char32_t c) {
+    return c == U' ' || c == U'\u00A0' || (c >= U'\u2000' && c <= U'\u200A') || c == U'\u202F' ||
+           c == U'\u3000';
+}
+
+// Characters that nobody sees or types: dropped from every cell.
+bool isInvisible(char32_t c) {
+    return c == U'\u00AD' || (c >= U'\u200B' && c <= U'\u200D') || c == U'\u2060' || c == U'\uFEFF';
+}
+
+// Control characters, and the ones that reorder the text around them.
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == U'\u2028' || c == U'\u2029' ||
+           (c >= U'\u202A' && c <= U'\u202E') || (c >= U'\u2066' && c <= U'\u2069');
+}
+
+// A hyphen or dash of a word processor's making, as the hyphen that a keyboard types.
+bool isDash(char32_t c) {
+    return (c >= U'\u2010' && c <= U'\u2015') || c == U'\u2212';
+}
+
+// A cell as the game shows it: every kind of blank a blank, invisible characters gone,
+// trimmed at both ends.
+Text clean(View cell) {
+    Text text;
+    text.reserve(cell.size());
+    for (const char32_t c : cell) {
+        if (!isInvisible(c)) {
+            text += isBlank(c) ? U' ' : c;
+        }
+    }
+    const std::size_t first = text.find_first_not_of(U' ');
+    if (first == Text::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(U' ') - first + 1);
+}
+
+bool hasControl(View text) {
+    return std::any_of(text.begin(), text.end(), isControl);
+}
+
+struct Record {
+    std::vector<Text> cells;
+    bool unclosedQuote = false;
+};
+
+// Splits the text into rows of cells as spreadsheets write them: rows end at CR LF, LF
+// or CR; a cell that begins with a quote runs to the next lone quote, holding separators,
+// doubled quotes and line breaks (each one blank).
+class RecordReader {
+public:
+    RecordReader(View text, char32_t separator) : text_(text), separator_(separator) {}
+
+    bool next(Record& record) {
+        if (at_ >= text_.size()) {
+            return false;
+        }
+        record.cells.assign(1, Text{});
+        record.unclosedQuote = false;
+        bool cellBegun = false; // the cell holds more than blanks
+        while (at_ < text_.size()) {
+            const char32_t c = text_[at_];
+            if (c == U'\r' || c == U'\n') {
+                skipLineBreak();
+                return true;
+            }
+            ++at_;
+            if (c == separator_) {
+                record.cells.emplace_back();
+                cellBegun = false;
+            } else if (c == U'"' && !cellBegun) {
+                record.cells.back().clear();
+                record.unclosedQuote = !readQuoted(record.cells.back());
+                cellBegun = true;
+            } else {
+                record.cells.back() += c;
+                cellBegun = cellBegun || !isBlank(c);
+            }
+        }
+        return true;
+    }
+
+private:
+    void skipLineBreak() {
+        if (text_[at_] == U'\r' && at_ + 1 < text_.size() && text_[at_ + 1] == U'\n') {
+            ++at_;
+        }
+        ++at_;
+    }
+
+    // After the opening quote; false when the text ends before the closing one.
+    bool readQuoted(Text& cell) {
+        while (at_ < text_.size()) {
+            const char32_t c = text_[at_];
+            if (c == U'"') {
+                ++at_;
+                if (at_ < text_.size() && text_[at_] == U'"') {
+                    cell += U'"';
+                    ++at_;
+                    continue;
+                }
+                return true;
+            }
+            if (c == U'\r' || c == U'\n') {
+                skipLineBreak();
+                cell += U' ';
+                continue;
+            }
+            cell += c;
+            ++at_;
+        }
+        return false;
+    }
+
+    View text_;
+    char32_t separator_;
+    std::size_t at_ = 0;
+};
+
+constexpr std::array<char32_t, 3> separators{U'\t', U';', U','};
+
+// The separator that the first row holds, in the order of `separators`; a header of one
+// cell says nothing, so then the one the whole text holds most often.
+char32_t findSeparator(View text) {
+    bool quoted = false;
+    std::array<bool, separators.size()> inFirstRow{};
+    for (const char32_t c : text) {
+        if (c == U'"') {
+            quoted = !quoted;
+        } else if (!quoted && (c == U'\r' || c == U'\n')) {
+            break;
+        } else if (!quoted) {
+            for (std::size_t k = 0; k < separators.size(); ++k) {
+                inFirstRow[k] = inFirstRow[k] || c == separators[k];
+            }
+        }
+    }
+    for (std::size_t k = 0; k < separators.size(); ++k) {
+        if (inFirstRow[k]) {
+            return separators[k];
+        }
+    }
+    std::size_t best = 0;
+    std::size_t bestCount = 0;
+    for (std::size_t k = 0; k < separators.size(); ++k) {
+        const auto count =
+            static_cast<std::size_t>(std::count(text.begin(), text.end(), separators[k]));
+        if (count > bestCount) {
+            best = k;
+            bestCount = count;
+        }
+    }
+    return separators[best];
+}
+
+std::optional<FileFault> readHeader(const Record& header, TeacherList& list) {
+    if (header.unclosedQuote) {
+        return FileFault::HeaderUnclosedQuote;
+    }
+    list.hintCaption = clean(header.cells[0]);
+    Text prefix = header.cells.size() > 1 ? clean(header.cells[1]) : Text{};
+    if (hasControl(list.hintCaption) || hasControl(prefix)) {
+        return FileFault::HeaderControlCharacter;
+    }
+    if (list.hintCaption.empty()) {
+        return FileFault::NoHint;
+    }
+    if (list.hintCaption.size() > limits::hintLength) {
+        return FileFault::HintTooLong;
+    }
+    if (prefix.size() > limits::prefixLength) {
+        return FileFault::PrefixTooLong;
+    }
+    if (!prefix.empty()) {
+        prefix += U' ';
+    }
+    list.cluePrefix = std::move(prefix);
+    return std::nullopt;
+}
+
+// The question of one row, or what is wrong with it.
+std::optional<RowFault> readRow(const Record& row, Text& answer, Text& clue) {
+    if (row.unclosedQuote) {
+        return RowFault::UnclosedQuote;
+    }
+    for (std::size_t k = 2; k < row.cells.size(); ++k) {
+        if (!clean(row.cells[k]).empty()) {
+            return RowFault::ExtraCells;
+        }
+    }
+    answer = clean(row.cells[0]);
+    clue = row.cells.size() > 1 ? clean(row.cells[1]) : Text{};
+    if (hasControl(answer) || hasControl(clue)) {
+        return RowFault::ControlCharacter;
+    }
+    if (answer.empty()) {
+        return RowFault::NoAnswer;
+    }
+    if (answer.size() > limits::answerLength) {
+        return RowFault::AnswerTooLong;
+    }
+    if (clue.size() > limits::clueLength) {
+        return RowFault::ClueTooLong;
+    }
+    std::replace_if(answer.begin(), answer.end(), isDash, U'-');
+    answer = game::upperCase(answer);
+    return std::nullopt;
+}
+
+bool isEmptyRow(const Record& row) {
+    return !row.unclosedQuote && std::all_of(row.cells.begin(), row.cells.end(),
+                                             [](const Text& cell) { return clean(cell).empty(); });
+}
+
+void addProblem(ListFileResult& result, std::size_t row, RowFault fault) {
+    if (result.problems.size() < limits::problemsNamed) {
+        result.problems.push_back({row, fault});
+    }
+    ++result.problemCount;
+}
+
+ListFileResult refused(FileFault fault, ListFileResult result = {}) {
+    result.list.reset();
+    result.refusal = fault;
+    return result;
+}
+
+} // namespace
+
+std::u32string listName(std::u32string_view fileName) {
+    const std::size_t slash = fileName.find_last_of(U"/\\");
+    if (slash != View::npos) {
+        fileName.remove_prefix(slash + 1);
+    }
+    const std::size_t dot = fileName.rfind(U'.');
+    if (dot != View::npos && dot > 0) {
+        fileName = fileName.substr(0, dot);
+    }
+    Text name(fileName);
+    std::replace_if(name.begin(), name.end(), isControl, U' ');
+    name = clean(name);
+    if (name.size() > limits::nameLength) {
+        name = clean(View(name).substr(0, limits::nameLength));
+    }
+    return name.empty() ? Text(U"Списък") : name;
+}
+
+ListFileResult readListFile(std::string_view bytes, std::u32string_view fileName,
+                            std::size_t fileSize) {
+    if (fileSize > limits::fileBytes || bytes.size() > limits::fileBytes) {
+        return refused(FileFault::TooLarge);
+    }
+    if (isWorkbook(bytes)) {
+        return refused(FileFault::SpreadsheetFile);
+    }
+    const std::optional<Text> text = decode(bytes);
+    if (!text) {
+        return refused(FileFault::BadEncoding);
+    }
+    if (text->find(U'\0') != Text::npos) {
+        return refused(FileFault::NotText);
+    }
+
+    ListFileResult result;
+    TeacherList list;
+    list.name = listName(fileName);
+    RecordReader reader(*text, findSeparator(*text));
+    Record record;
+    std::size_t row = 0;
+    bool headerRead = false;
+    Text answer;
+    Text clue;
+    while (reader.next(record)) {
+        ++row;
+        if (!headerRead) {
+            if (isEmptyRow(record)) {
+                continue;
+            }
+            if (const auto fault = readHeader(record, list)) {
+                return refused(*fault);
+            }
+            headerRead = true;
+            continue;
+        }
+        if (isEmptyRow(record)) {
+            continue;
+        }
+        if (const auto fault = readRow(record, answer, clue)) {
+            addProblem(result, row, *fault);
+        } else if (list.answers.size() == limits::questions) {
+            addProblem(result, row, RowFault::TooManyQuestions);
+        } else {
+            list.answers.push_back(std::move(answer));
+            list.clues.push_back(std::move(clue));
+        }
+    }
+    if (!headerRead) {
+        return refused(FileFault::Empty);
+    }
+    if (list.answers.empty()) {
+        return refused(FileFault::NoQuestions, std::move(result));
+    }
+    if (list.answers.size() < 2) {
+        return refused(FileFault::TooFewQuestions, std::move(result));
+    }
+    result.list = std::move(list);
+    return result;
+}
+
+} // namespace wordlists
