@@ -12,11 +12,13 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null || { echo "FAILED: cm
 
 app=bg.uchebni.geografia
 expected=(
-    bin/geografia
+    games/geografia
     share/applications/$app.desktop
     share/metainfo/$app.metainfo.xml
     share/icons/hicolor/scalable/apps/$app.svg
-    share/doc/geografia/LICENSE
+    share/doc/geografia/copyright
+    share/doc/geografia/changelog.gz
+    share/man/man6/geografia.6.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
     expected+=(share/icons/hicolor/${size}x${size}/apps/$app.png)
@@ -24,18 +26,18 @@ done
 for file in "${expected[@]}"; do
     check "installs $file" test -s "$prefix/$file"
 done
-check "the program is executable" test -x "$prefix/bin/geografia"
+check "the program is executable" test -x "$prefix/games/geografia"
 for size in 16 48 256; do
     check "the ${size}x${size} icon is ${size} pixels square" \
         grep -q "PNG image data, $size x $size" <(file "$prefix/share/icons/hicolor/${size}x${size}/apps/$app.png")
 done
 check "desktop-file-validate accepts the desktop entry" \
     desktop-file-validate "$prefix/share/applications/$app.desktop"
-check "the desktop entry starts the program without field codes" \
-    grep -qx 'Exec=geografia' "$prefix/share/applications/$app.desktop"
+check "the desktop entry starts the program with the files it is given" \
+    grep -qx 'Exec=geografia %F' "$prefix/share/applications/$app.desktop"
 check "appstreamcli accepts the metainfo" \
     appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml"
-unexpected=$(cd "$prefix" && find . -type f | grep -v -E '^\./(bin|share/(applications|metainfo|icons|doc))/')
+unexpected=$(cd "$prefix" && find . -type f | grep -v -E '^\./(games|share/(applications|metainfo|icons|doc|man))/')
 check "installs nothing else" test -z "$unexpected"
 
 summary
