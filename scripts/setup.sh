@@ -22,19 +22,24 @@ install_missing_packages() {
     missing=$(missing_packages "$@")
     [ -z "$missing" ] && return 0
 
+    local as_root="apt-get install --no-install-recommends $(echo $missing)"
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         if command -v sudo >/dev/null 2>&1; then
             sudo=(sudo)
         else
             echo "These Debian packages are missing: $(echo $missing)" >&2
-            echo "Install them as root (apt-get install ...), or install sudo, then try again." >&2
+            echo "Install them as root, then try again: $as_root" >&2
             return 1
         fi
     fi
     echo "Installing Debian packages: $(echo $missing)"
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
-        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing </dev/null
+    if ! { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing </dev/null; }; then
+        # sudo refused (no password, not in sudoers) or apt-get failed
+        echo "Installing failed. Install the packages as root, then try again: $as_root" >&2
+        return 1
+    fi
 }
 
 # Configures with the preset (every time: it is quick, and a change of the presets
