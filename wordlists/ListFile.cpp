@@ -78,12 +78,18 @@ Text clean(View cell) {
     return text.substr(first, text.find_last_not_of(U' ') - first + 1);
 }
 
+bool isEmptyCell(View cell) {
+    return std::all_of(cell.begin(), cell.end(),
+                       [](char32_t c) { return isBlank(c) || isInvisible(c); });
+}
+
 bool hasControl(View text) {
     return std::any_of(text.begin(), text.end(), isControl);
 }
 
 struct Record {
     std::vector<Text> cells;
+    std::size_t used = 0;
     bool unclosedQuote = false;
 };
 
@@ -98,28 +104,38 @@ public:
         if (at_ >= text_.size()) {
             return false;
         }
-        record.cells.assign(1, Text{});
+        // The cells' buffers are kept from row to row.
+        record.used = 1;
+        if (record.cells.empty()) {
+            record.cells.emplace_back();
+        }
+        record.cells[0].clear();
         record.unclosedQuote = false;
         bool cellBegun = false; // the cell holds more than blanks
         while (at_ < text_.size()) {
             const char32_t c = text_[at_];
             if (c == U'\r' || c == U'\n') {
                 skipLineBreak();
+                record.cells.resize(record.used);
                 return true;
             }
             ++at_;
             if (c == separator_) {
-                record.cells.emplace_back();
+                if (record.used == record.cells.size()) {
+                    record.cells.emplace_back();
+                }
+                record.cells[record.used++].clear();
                 cellBegun = false;
             } else if (c == U'"' && !cellBegun) {
-                record.cells.back().clear();
-                record.unclosedQuote = !readQuoted(record.cells.back());
+                record.cells[record.used - 1].clear();
+                record.unclosedQuote = !readQuoted(record.cells[record.used - 1]);
                 cellBegun = true;
             } else {
-                record.cells.back() += c;
+                record.cells[record.used - 1] += c;
                 cellBegun = cellBegun || !isBlank(c);
             }
         }
+        record.cells.resize(record.used);
         return true;
     }
 
@@ -227,7 +243,7 @@ std::optional<RowFault> readRow(const Record& row, Text& answer, Text& clue) {
         return RowFault::UnclosedQuote;
     }
     for (std::size_t k = 2; k < row.cells.size(); ++k) {
-        if (!clean(row.cells[k]).empty()) {
+        if (!isEmptyCell(row.cells[k])) {
             return RowFault::ExtraCells;
         }
     }
@@ -251,8 +267,7 @@ std::optional<RowFault> readRow(const Record& row, Text& answer, Text& clue) {
 }
 
 bool isEmptyRow(const Record& row) {
-    return !row.unclosedQuote && std::all_of(row.cells.begin(), row.cells.end(),
-                                             [](const Text& cell) { return clean(cell).empty(); });
+    return !row.unclosedQuote && std::all_of(row.cells.begin(), row.cells.end(), isEmptyCell);
 }
 
 void addProblem(ListFileResult& result, std::size_t row, RowFault fault) {
