@@ -29,6 +29,7 @@ AddedLists::Outcome AddedLists::load(game::Game& game, std::string_view bytes,
     if (result.refusal) {
         result.list.reset();
     }
+    outcome.rowsLeftOut = result.problemCount;
     outcome.message = describe(result, fileName, outcome.replaced);
     return outcome;
 }

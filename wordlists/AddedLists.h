@@ -24,7 +24,8 @@ public:
         /// It replaced the category being played: the window chooses it again (menu
         /// item *category + 1), so that no word of the replaced list stays in play.
         bool chooseAgain = false;
-        std::u32string message; ///< what to tell the teacher
+        std::u32string message;      ///< what to tell the teacher
+        std::size_t rowsLeftOut = 0; ///< rows of the file that broke a rule
     };
 
     /// Reads the file's `bytes` (see readListFile) and adds its list to `game` and here.
