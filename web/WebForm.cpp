@@ -36,7 +36,7 @@ EM_JS(void, jsAddMenuItem, (int index, const char* id, const char32_t* caption, 
     item.textContent = geoText(caption, length);
     item.addEventListener(
         "click", function() { _Obrabotwa_Click(index); });
-    document.getElementById("menubar").appendChild(item);
+    geoAddMenuItem(item);
 });
 
 // kind: 0 text box, 1 multi-line text box, 2 command button, 3 label (form::Kind).
@@ -519,11 +519,30 @@ void WebForm::setLabel1Caption(int index, game::TextView caption) {
 }
 
 int WebForm::List1Count(int index) const {
-    return wordlists::itemCount(lists_, index);
+    return wordlists::AddedLists::holds(index) ? added_.count(index)
+                                               : wordlists::itemCount(lists_, index);
 }
 
 game::TextView WebForm::List1Item(int index, int item) const {
-    return wordlists::itemAt(lists_, index, item);
+    return wordlists::AddedLists::holds(index) ? added_.item(index, item)
+                                               : wordlists::itemAt(lists_, index, item);
+}
+
+std::optional<wordlists::AddedLists::Outcome>
+WebForm::loadList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize) {
+    if (ended_ || game_ == nullptr) {
+        return std::nullopt;
+    }
+    wordlists::AddedLists::Outcome outcome = added_.load(*game_, bytes, fileName, fileSize);
+    if (outcome.category && !outcome.replaced) {
+        const int item = *outcome.category + 1;
+        const game::TextView caption = game_->categoryTable()[*outcome.category].menuCaption;
+        jsAddMenuItem(item, idOf(form::menuName, item).c_str(), caption.data(), lengthOf(caption));
+    }
+    if (outcome.chooseAgain) {
+        Obrabotwa_Click(*outcome.category + 1);
+    }
+    return outcome;
 }
 
 void WebForm::enableTimer1() {

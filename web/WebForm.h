@@ -1,9 +1,11 @@
 #pragma once
 
+#include "AddedLists.h"
 #include "FormInterface.h"
 #include "WordLists.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,11 @@ public:
     /// One tick of Timer1, as the page's interval delivers it.
     void Timer1_Timer();
 
+    /// Loads a teacher's list file (see wordlists::AddedLists::load): a new list gets its
+    /// menu item after the others. None once the game has ended.
+    std::optional<wordlists::AddedLists::Outcome>
+    loadList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize);
+
     /// True once the game has ended, by "Изход" or a run-time error.
     bool ended() const { return ended_; }
 
@@ -76,6 +83,7 @@ private:
     static int handle(std::string_view name, int index);
 
     const WordLists& lists_;
+    wordlists::AddedLists added_; ///< List1(10) on
     game::Game* game_ = nullptr;
     long timer_ = 0;
     bool timerRunning_ = false;

@@ -1,11 +1,15 @@
 // The browser edition: the game in the page's window, with the game's own word lists,
-// or with the page's parameter ?test-lists a few fixed ones.
+// or with the page's parameter ?test-lists a few fixed ones, and the teachers' lists that
+// the page hands in (lists.js).
 
 #include "ClockRandom.h"
 #include "Game.h"
+#include "ListFile.h"
 #include "WebForm.h"
 #include "WordLists.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <emscripten/emscripten.h>
 
 namespace {
@@ -27,6 +31,32 @@ web::WordLists pageWordLists() {
 }
 
 web::WebForm* page = nullptr;
+
+// A list file as the page writes it for List_Load: its bytes, then its name in UTF-8.
+std::string listBuffer;
+
+EM_JS(void, jsListLoaded, (int category, int rowsLeftOut, const char32_t* message, int length),
+      { geoListLoaded(category, rowsLeftOut, geoText(message, length)); });
+
+EM_JS(void, jsLoadStartLists, (), { geoLoadStartLists(); });
+
+void tell(const wordlists::AddedLists::Outcome& outcome) {
+    jsListLoaded(outcome.category.value_or(-1), static_cast<int>(outcome.rowsLeftOut),
+                 outcome.message.data(), static_cast<int>(outcome.message.size()));
+}
+
+// A file's size as the page gives it, a number: at least what was read, and no more than
+// a size can hold.
+std::size_t fileSizeOf(double size, std::size_t read) {
+    if (!(size > static_cast<double>(read))) { // NaN too
+        return read;
+    }
+    return size >= static_cast<double>(SIZE_MAX) ? SIZE_MAX : static_cast<std::size_t>(size);
+}
+
+std::u32string bufferedName(std::size_t from) {
+    return wordlists::fromUtf8(std::string_view(listBuffer).substr(from));
+}
 
 } // namespace
 
@@ -52,6 +82,37 @@ EMSCRIPTEN_KEEPALIVE void Timer1_Timer() {
     }
 }
 
+// Room for a list file's bytes and its name, `size` bytes in all, for the page to write.
+EMSCRIPTEN_KEEPALIVE char* List_Buffer(int size) {
+    listBuffer.assign(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    return listBuffer.data();
+}
+
+// The largest file that the page reads whole; a larger one is refused by its size alone.
+EMSCRIPTEN_KEEPALIVE double List_MostBytes() {
+    return static_cast<double>(wordlists::limits::fileBytes);
+}
+
+// Loads the list file in the buffer, whose first `size` bytes are its content (none for a
+// file too large) and the rest its name; `fileSize` is the file's size. The page learns
+// the outcome through geoListLoaded.
+EMSCRIPTEN_KEEPALIVE void List_Load(int size, double fileSize) {
+    const std::size_t bytes =
+        std::min(static_cast<std::size_t>(std::max(size, 0)), listBuffer.size());
+    if (page != nullptr) {
+        const auto outcome = page->loadList(std::string_view(listBuffer).substr(0, bytes),
+                                            bufferedName(bytes), fileSizeOf(fileSize, bytes));
+        if (outcome) {
+            tell(*outcome);
+        }
+    }
+}
+
+// The message for a file that could not be read or fetched; the buffer holds its name.
+EMSCRIPTEN_KEEPALIVE void List_Unreadable() {
+    tell(wordlists::AddedLists::unreadable(bufferedName(0)));
+}
+
 } // extern "C"
 
 int main() {
@@ -63,5 +124,6 @@ int main() {
     form.bind(game);
     page = &form;
     form.load();
+    jsLoadStartLists();
     return 0;
 }

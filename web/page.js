@@ -66,17 +66,18 @@ function geoFit() {
 }
 
 // The menu bar is one stop of the keyboard order, held by the item last focused; the
-// arrow keys, Home and End move among the items, Enter and Space choose one.
+// arrow keys, Home and End move among the items, Enter and Space choose one. Items come
+// later (teachers' lists) and move behind the overflow item (menubar.js).
 function geoMenuBar(bar) {
-  var items = Array.from(bar.children);
   function holdStop(item) {
-    for (var other of items) {
+    for (var other of bar.children) {
       other.tabIndex = other === item ? 0 : -1;
     }
   }
-  holdStop(items[0]);
+  holdStop(bar.children[0]);
   bar.addEventListener("focusin", function (event) { holdStop(event.target); });
   bar.addEventListener("keydown", function (event) {
+    var items = Array.from(bar.children);
     var at = items.indexOf(event.target), count = items.length;
     if (at < 0 || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) {
       return;

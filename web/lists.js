@@ -1,0 +1,246 @@
+// Teachers' lists in the page: a file dropped or chosen after Alt+O, the lists built into
+// a saved page, and ?list=NAME.csv from the same site, each handed as bytes to the game's
+// reader (List_Load in main.cpp), which says what it made of them; then the message, and
+// the page saved as a new file with every list loaded so far inside.
+
+// The page as it came, taken before the module builds the window: what a saved page is
+// made of, without the lists built into this one.
+var geoPageSource = document.documentElement.cloneNode(true);
+(function () {
+  var builtIn = geoPageSource.querySelector("#geo-lists");
+  if (builtIn) {
+    builtIn.remove();
+  }
+})();
+
+var geoLists = [];          // by category: the file's name and its bytes, as loaded
+var geoLastLoaded = "";     // the name of the list loaded last, for the saved page's name
+var geoListOutcome = null;  // what the reader told of the last file
+var geoMenuBuilt = false;   // the window's own menu items are all there
+
+// Called by the module with the outcome of a file: the category it became (-1: none),
+// the rows left out and the message for the teacher.
+function geoListLoaded(category, rowsLeftOut, message) {
+  geoListOutcome = { category: category, rowsLeftOut: rowsLeftOut, message: message };
+}
+
+// Hands a file to the reader and keeps its bytes, for a saved page, once it is a list.
+// `file`: its name, its bytes (null: it could not be read) and its size.
+function geoLoadList(file) {
+  var name = new TextEncoder().encode(file.name);
+  var bytes = file.bytes && file.size <= _List_MostBytes() ? file.bytes : new Uint8Array(0);
+  var at = _List_Buffer(bytes.length + name.length);
+  HEAPU8.set(bytes, at);
+  HEAPU8.set(name, at + bytes.length);
+  geoListOutcome = null;
+  if (file.bytes) {
+    _List_Load(bytes.length, file.size);
+  } else {
+    _List_Unreadable();
+  }
+  var outcome = geoListOutcome;
+  if (outcome && outcome.category >= 0) {
+    geoLists[outcome.category] = { name: file.name, bytes: bytes };
+    geoLastLoaded = document.getElementById("Obrabotwa-" + (outcome.category + 1)).textContent;
+  }
+  return outcome;
+}
+
+// A File's name, bytes and size; a file larger than the reader takes is not read.
+function geoReadFile(file) {
+  var read = { name: file.name, bytes: new Uint8Array(0), size: file.size };
+  if (file.size > _List_MostBytes()) {
+    return Promise.resolve(read);
+  }
+  return file.arrayBuffer().then(function (buffer) {
+    read.bytes = new Uint8Array(buffer);
+    return read;
+  }, function () {
+    read.bytes = null;
+    return read;
+  });
+}
+
+// Loads files that the teacher gave, in order, and shows what became of them.
+function geoLoadFiles(files) {
+  Promise.all(Array.from(files, geoReadFile)).then(function (read) {
+    geoTell(read.map(geoLoadList).filter(Boolean).map(function (o) { return o.message; }));
+  });
+}
+
+// Shows what became of the files in the page's dialog, as text.
+function geoTell(messages) {
+  if (messages.length === 0) {
+    return;
+  }
+  var dialog = document.getElementById("list-message");
+  document.getElementById("list-message-text").textContent = messages.join("\n\n");
+  document.getElementById("list-save").hidden = !geoLists.some(Boolean);
+  if (!dialog.open) {
+    dialog.geoReturnTo = document.activeElement;
+    dialog.showModal();
+  }
+}
+
+function geoToBase64(bytes) {
+  var text = "";
+  for (var i = 0; i < bytes.length; i += 0x8000) {
+    text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+  }
+  return btoa(text);
+}
+
+function geoFromBase64(text) {
+  var binary = atob(text), bytes = new Uint8Array(binary.length);
+  for (var i = 0; i < binary.length; ++i) {
+    bytes[i] = binary.charCodeAt(i);
+  }
+  return bytes;
+}
+
+// The page with every list loaded so far built in, offered as "География - NAME.html".
+// The lists lie in a data block that no browser runs: JSON without a single "<", names
+// escaped and bytes in base64, so nothing in them can end the block or start markup.
+function geoSavePage() {
+  var copy = geoPageSource.cloneNode(true);
+  var data = document.createElement("script");
+  data.type = "application/json";
+  data.id = "geo-lists";
+  data.textContent = JSON.stringify(geoLists.filter(Boolean).map(function (list) {
+    return [list.name, geoToBase64(list.bytes)];
+  })).replace(/</g, "\\u003c");
+  copy.querySelector("head").appendChild(data);
+  var page = new Blob(["<!DOCTYPE html>\n" + copy.outerHTML], { type: "text/html" });
+  var link = document.createElement("a");
+  link.href = URL.createObjectURL(page);
+  // Characters that no file system takes in a name become "_".
+  link.download = "География - " +
+                  geoLastLoaded.replace(/[\\/:*?"<>|\0-\x1f\x7f]/g, "_").replace(/[. ]+$/, "") +
+                  ".html";
+  document.body.appendChild(link);
+  link.click();
+  link.remove();
+  setTimeout(function () { URL.revokeObjectURL(link.href); }, 60000);
+}
+
+// The address of ?list= on this site, or null: nothing with a scheme or a host of its own.
+// (The fetch follows no address off the site either, redirected or not.)
+function geoListAddress(value) {
+  if (/^\s*([a-z][a-z\d+.-]*:|[\\/]{2})/i.test(value)) {
+    return null;
+  }
+  try {
+    return new URL(value, location.href);
+  } catch (error) {
+    return null;
+  }
+}
+
+// ?list=NAME.csv: the file fetched from the same site; null bytes when it cannot be.
+function geoFetchList(value) {
+  var url = geoListAddress(value), name = value;
+  try {
+    name = url ? decodeURIComponent(url.pathname.split("/").pop()) : value;
+  } catch (error) {
+  }
+  var failed = { name: name, bytes: null, size: 0 };
+  if (!url) {
+    return Promise.resolve(failed);
+  }
+  return fetch(url, { mode: "same-origin", credentials: "same-origin" }).then(function (response) {
+    var size = Number(response.headers.get("Content-Length"));
+    if (!response.ok) {
+      return failed;
+    }
+    if (size > _List_MostBytes()) {
+      return { name: name, bytes: new Uint8Array(0), size: size };
+    }
+    return response.arrayBuffer().then(function (buffer) {
+      return { name: name, bytes: new Uint8Array(buffer), size: buffer.byteLength };
+    });
+  }).catch(function () { return failed; });
+}
+
+// At start: the lists built into a saved page, then those of ?list=, in order. Lists that
+// load whole do so silently; the others are told once.
+function geoLoadStartLists() {
+  geoMenuBuilt = true;
+  var builtIn = [], data = document.getElementById("geo-lists");
+  try {
+    builtIn = data ? JSON.parse(data.textContent) : [];
+  } catch (error) {
+  }
+  var told = [];
+  function load(file) {
+    var outcome = geoLoadList(file);
+    if (outcome && (outcome.category < 0 || outcome.rowsLeftOut > 0)) {
+      told.push(outcome.message);
+    }
+  }
+  for (var list of Array.isArray(builtIn) ? builtIn : []) {
+    var file = { name: "", bytes: null, size: 0 };
+    try { // a page edited by hand may hold anything here
+      file.name = String(list[0]);
+      file.bytes = geoFromBase64(String(list[1]));
+      file.size = file.bytes.length;
+    } catch (error) {
+    }
+    load(file);
+  }
+  var asked = new URLSearchParams(location.search).getAll("list");
+  Promise.all(asked.map(geoFetchList)).then(function (fetched) {
+    fetched.forEach(load);
+    geoTell(told);
+  });
+}
+
+// --- The teacher's ways in: a drop anywhere, and Alt+O ---------------------------------
+
+function geoCarriesFiles(event) {
+  return !!event.dataTransfer && Array.from(event.dataTransfer.types).indexOf("Files") >= 0;
+}
+
+// A dropped file is a list, never a page to go to.
+["dragenter", "dragover"].forEach(function (type) {
+  document.addEventListener(type, function (event) {
+    if (geoCarriesFiles(event)) {
+      event.preventDefault();
+      event.dataTransfer.dropEffect = "copy";
+    }
+  });
+});
+document.addEventListener("drop", function (event) {
+  if (geoCarriesFiles(event)) {
+    event.preventDefault();
+    geoLoadFiles(event.dataTransfer.files);
+  }
+});
+
+// Alt+O opens the file chooser (the browser keeps Ctrl+O), while the game runs.
+document.addEventListener("keydown", function (event) {
+  if (event.altKey && !event.ctrlKey && !event.metaKey &&
+      (event.code === "KeyO" || event.key.toUpperCase() === "O")) {
+    event.preventDefault();
+    if (document.getElementById("ended").hidden &&
+        !document.getElementById("runtime-error").open) {
+      document.getElementById("list-file").click();
+    }
+  }
+});
+
+document.getElementById("list-file").addEventListener("change", function (event) {
+  geoLoadFiles(event.target.files);
+  event.target.value = "";
+});
+
+document.getElementById("list-save").addEventListener("click", function () {
+  geoSavePage();
+  document.getElementById("list-message").close();
+});
+
+document.getElementById("list-message").addEventListener("close", function (event) {
+  var back = event.target.geoReturnTo;
+  if (back && document.contains(back) && !back.disabled) {
+    back.focus();
+  }
+});
