@@ -2,8 +2,11 @@
 #include "ClockRandom.h"
 #include "Game.h"
 #include "MainForm.h"
+#include "OpenLists.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QStringList>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,6 +23,13 @@ int main(int argc, char* argv[]) {
     if (!form.load()) {
         return 1;
     }
+    // geografia [FILE...]: each file is a list, after those of the list folders. QApplication
+    // has taken its own options out of argv.
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        files << QFile::decodeName(argv[i]);
+    }
+    form.openLists->openAtStart(files);
     form.show();
     return QApplication::exec();
 }

@@ -140,6 +140,28 @@ Text accessibleName(int index);
 double keyPointSize(int index);
 } // namespace letterKeys
 
+/// Teachers' lists in the desktop window: the file dialog of Ctrl+O and the messages after
+/// lists were opened. In the messages, %1 and %2 are filled in.
+namespace listTexts {
+inline constexpr TextView messageTitle = U"География";
+inline constexpr TextView dialogTitle = U"Отваряне на списък";
+/// Tables that a spreadsheet saved as text first, then every file.
+inline constexpr TextView dialogFilters =
+    U"Таблици, записани като текст (*.csv *.tsv *.txt);;Всички файлове (*)";
+/// After Ctrl+O: %1 the list's name (or names), %2 the user's folder of lists.
+inline constexpr TextView keepOne = U"Да се зарежда ли списъкът %1 и при следващите пускания "
+                                    U"на играта? Копие ще бъде записано в папката %2.";
+inline constexpr TextView keepMany = U"Да се зареждат ли списъците %1 и при следващите пускания "
+                                     U"на играта? Копия ще бъдат записани в папката %2.";
+/// %1 the file's name: a file of that name is in the folder already.
+inline constexpr TextView keepReplaces = U"Файлът %1 в нея ще бъде заменен.";
+inline constexpr TextView keepButton = U"Запази";
+inline constexpr TextView closeButton = U"Затвори";
+/// %1 the file's name, %2 the folder, %3 why.
+inline constexpr TextView keepFailed = U"Копието на %1 не е записано в папката %2: %3.";
+inline constexpr TextView noFolder = U"папката не може да бъде създадена";
+} // namespace listTexts
+
 /// The message box of a run-time error, which then ends the program: %1 is the error's
 /// number, %2 its description.
 inline constexpr TextView runTimeErrorTitle = U"География";

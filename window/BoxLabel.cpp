@@ -9,6 +9,8 @@ namespace window {
 
 BoxLabel::BoxLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setFrameShape(QFrame::Box);
+    // A caption may be a teacher's text: never markup.
+    setTextFormat(Qt::PlainText);
 }
 
 QRect BoxLabel::textArea() {

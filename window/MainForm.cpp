@@ -4,7 +4,9 @@
 #include "Definition.h"
 #include "Game.h"
 #include "LetterPanel.h"
+#include "MenuOverflowKeys.h"
 #include "OneCharacterValidator.h"
+#include "OpenLists.h"
 #include "RuntimeError.h"
 #include "WordLists.h"
 
@@ -82,6 +84,7 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
     fillRules();
     setTabOrder();
     bindKeyboard();
+    openLists = new OpenLists(*this);
     Timer1.setInterval(form::timerIntervalMs);
 }
 
@@ -249,9 +252,12 @@ void MainForm::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     for (int i = 0; i < game::menuItemCount; ++i) {
-        Obrabotwa[i] = bar->addAction(toQString(form::menuCaptions[static_cast<std::size_t>(i)]));
-        Obrabotwa[i]->setObjectName(elementName({form::menuName, i}));
+        Obrabotwa.push_back(
+            bar->addAction(toQString(form::menuCaptions[static_cast<std::size_t>(i)])));
+        Obrabotwa.back()->setObjectName(elementName({form::menuName, i}));
     }
+    // Items that do not fit the bar are in its overflow menu, for the keyboard too.
+    new MenuOverflowKeys(bar);
 }
 
 void MainForm::setTabOrder() {
@@ -314,12 +320,41 @@ void MainForm::bind(game::Game& game) {
     game_ = &game;
     connect(Buton[0], &QPushButton::clicked, this, &MainForm::guess);
     connect(Buton[1], &QPushButton::clicked, this, &MainForm::newGame);
-    for (int i = 0; i < game::menuItemCount; ++i) {
-        connect(Obrabotwa[i], &QAction::triggered, this,
-                [this, i] { dispatch([this, i] { game_->Obrabotwa_Click(i); }); });
+    for (std::size_t i = 0; i < Obrabotwa.size(); ++i) {
+        connectMenuItem(static_cast<int>(i));
     }
     connect(&Timer1, &QTimer::timeout, this,
             [this] { dispatch([this] { game_->Timer1_Timer(); }); });
+}
+
+void MainForm::connectMenuItem(int index) {
+    connect(Obrabotwa.at(static_cast<std::size_t>(index)), &QAction::triggered, this,
+            [this, index] { dispatch([this, index] { game_->Obrabotwa_Click(index); }); });
+}
+
+wordlists::AddedLists::Outcome
+MainForm::addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize) {
+    if (game_ == nullptr || ending_) {
+        return wordlists::AddedLists::unreadable(fileName);
+    }
+    wordlists::AddedLists::Outcome outcome = addedLists_.load(*game_, bytes, fileName, fileSize);
+    if (outcome.category) {
+        const int item = *outcome.category + 1;
+        // A teacher's caption is plain text: an "&" in it shows, it is no mnemonic.
+        const QString caption = toQString(game_->categoryTable()[*outcome.category].menuCaption)
+                                    .replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (static_cast<std::size_t>(item) < Obrabotwa.size()) {
+            Obrabotwa[static_cast<std::size_t>(item)]->setText(caption);
+        } else {
+            Obrabotwa.push_back(menuBar()->addAction(caption));
+            Obrabotwa.back()->setObjectName(elementName({form::menuName, item}));
+            connectMenuItem(item);
+        }
+        if (outcome.chooseAgain) {
+            dispatch([this, item] { game_->Obrabotwa_Click(item); });
+        }
+    }
+    return outcome;
 }
 
 bool MainForm::load() {
@@ -418,11 +453,13 @@ void MainForm::setLabel1Caption(int index, game::TextView caption) {
 }
 
 int MainForm::List1Count(int index) const {
-    return wordlists::itemCount(lists_, index);
+    return wordlists::AddedLists::holds(index) ? addedLists_.count(index)
+                                               : wordlists::itemCount(lists_, index);
 }
 
 game::TextView MainForm::List1Item(int index, int item) const {
-    return wordlists::itemAt(lists_, index, item);
+    return wordlists::AddedLists::holds(index) ? addedLists_.item(index, item)
+                                               : wordlists::itemAt(lists_, index, item);
 }
 
 void MainForm::enableTimer1() {

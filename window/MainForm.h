@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AddedLists.h"
 #include "FormInterface.h"
 #include "WordLists.h"
 
@@ -8,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -27,6 +29,7 @@ struct Element;
 namespace window {
 
 class LetterPanel;
+class OpenLists;
 
 /// The ten word lists: list 2c holds the answers of category c, list 2c + 1 its clues.
 using WordLists = wordlists::Lists;
@@ -81,12 +84,23 @@ public:
     std::array<QLineEdit*, 2> stolica{}; ///< stolica(0) and stolica(1)
     std::array<QPushButton*, 2> Buton{}; ///< Buton(0) and Buton(1)
     std::array<QLabel*, 4> Label1{};     ///< Label1(0) to Label1(3)
-    std::array<QAction*, 6> Obrabotwa{}; ///< the menu items
+    /// The menu items: "Изход", the five categories, then the teachers' lists in the
+    /// order they came; Obrabotwa(c + 1) chooses category c.
+    std::vector<QAction*> Obrabotwa;
     QTimer Timer1;
 
     /// On-screen keys for the letters, in the rules' place once those are hidden
     /// (none before).
     LetterPanel* letterPanel = nullptr;
+
+    /// Opens teachers' lists: Ctrl+O, files dropped on the window, and at start-up.
+    OpenLists* openLists = nullptr;
+
+    /// Adds the list file's bytes to the game as a category (see AddedLists::load) with
+    /// its menu item; where it replaced the chosen category, that is chosen again. Call
+    /// once the window is bound, between the game's handlers.
+    wordlists::AddedLists::Outcome addList(std::string_view bytes, std::u32string_view fileName,
+                                           std::size_t fileSize);
 
     // The window as the game sees it.
     game::Text bukwaText(int index) const override;
@@ -115,6 +129,7 @@ private:
     void setTabOrder();
     void bindKeyboard();
     void showLetterPanel();
+    void connectMenuItem(int index);
 
     /// Calls into the game; a run-time error is shown and ends the program.
     bool dispatch(const std::function<void()>& handler);
@@ -125,6 +140,7 @@ private:
     void newGame();
 
     const WordLists& lists_;
+    wordlists::AddedLists addedLists_;
     game::Game* game_ = nullptr;
     bool failed_ = false;
     bool ending_ = false;

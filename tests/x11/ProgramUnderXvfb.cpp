@@ -1,8 +1,11 @@
 // Starts the built program as a real X11 client under its own Xvfb server, finds its
 // window, checks title and size, clicks "Нова игра" where it shows on the screen, and
 // ends the program through the "Изход" menu item, expecting exit status 0.
+// With "lists": the program started with a list file as its argument, and again with the
+// list in the user's folder of lists, shows the list's menu item after "Щат-столица";
+// chosen, the list plays: its answer "А", entered by the letter key, is "Браво!".
 //
-// Usage: x11_program_test PATH-TO-PROGRAM
+// Usage: x11_program_test PATH-TO-PROGRAM [lists]
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -13,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <poll.h>
@@ -58,10 +62,16 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
         argv.push_back(const_cast<char*>(a.c_str()));
     }
     argv.push_back(nullptr);
+    // The given variables replace those of this environment.
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string entry = *e;
-        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        bool replaced = false;
+        for (const std::string& given : extraEnv) {
+            replaced = replaced || given.rfind(name, 0) == 0;
+        }
+        if (!replaced) {
             env.push_back(entry);
         }
     }
@@ -160,6 +170,25 @@ void click(Display* display, int x, int y) {
     XFlush(display);
 }
 
+// The right end of the menu bar's captions: the rightmost dark pixel of the bar, 0 for none.
+int captionsEnd(Display* display, const Place& place, int menuHeight) {
+    XImage* image = XGetImage(display, DefaultRootWindow(display), place.x, place.y, place.width,
+                              menuHeight, AllPlanes, ZPixmap);
+    int end = 0;
+    for (int y = menuHeight / 4; image != nullptr && y < menuHeight * 3 / 4; ++y) {
+        for (int x = end; x < place.width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y);
+            if ((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF) < 300) {
+                end = x;
+            }
+        }
+    }
+    if (image != nullptr) {
+        XDestroyImage(image);
+    }
+    return end;
+}
+
 // Starts Xvfb on a display number of its own choosing; returns its pid and the name
 // of that display, which it announces once it takes connections.
 std::pair<pid_t, std::string> startXvfb() {
@@ -187,11 +216,107 @@ std::pair<pid_t, std::string> startXvfb() {
     return {pid, number.empty() ? std::string() : ":" + number};
 }
 
+struct Started {
+    pid_t pid;
+    std::optional<Window> window;
+    Place place{};
+    int menuHeight = 0;
+};
+
+Started start(Display* display, const std::vector<std::string>& args,
+              const std::vector<std::string>& env) {
+    Started program{spawn(args, env), std::nullopt};
+    waitFor([&] { return (program.window = findGameWindow(display)).has_value(); }, 20s);
+    if (program.window) {
+        program.place = placeOf(display, *program.window);
+        program.menuHeight = program.place.height - clientHeight;
+        // Drawn once the rules show.
+        waitFor(
+            [&] {
+                return pixelAt(display, program.place.x + 10,
+                               program.place.y + program.menuHeight + 236) == 0xE0E0E0;
+            },
+            5s);
+    }
+    return program;
+}
+
+void stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    if (!waitExit(pid, 5s)) {
+        kill(pid, SIGKILL);
+        waitExit(pid, 5s);
+    }
+}
+
+// The list's item after the built-in ones ending at `builtInEnd`, clicked, then "Нова игра"
+// and the letter key "А": the banner shows, in its orange.
+void playList(Display* display, const std::vector<std::string>& args,
+              const std::vector<std::string>& env, int builtInEnd, const std::string& how) {
+    const Started program = start(display, args, env);
+    check(program.window.has_value(), how + ": its window appears");
+    if (!program.window) {
+        stop(program.pid);
+        return;
+    }
+    const Place& place = program.place;
+    const int top = place.y + program.menuHeight;
+    const int end = captionsEnd(display, place, program.menuHeight);
+    check(end > builtInEnd + 20, how + ": a menu item follows \"Щат-столица\"");
+    click(display, place.x + (builtInEnd + end) / 2, place.y + program.menuHeight / 2);
+    std::this_thread::sleep_for(300ms);
+    click(display, place.x + 8 + 60, top + 64 + 16);
+    std::this_thread::sleep_for(300ms);
+    click(display, place.x + 8 + 4 + 35, top + 136 + 4 + 24);
+    const auto orange = [](unsigned long p) {
+        return (p >> 16 & 0xFF) > 220 && (p >> 8 & 0xFF) > 90 && (p >> 8 & 0xFF) < 170 &&
+               (p & 0xFF) < 60;
+    };
+    check(waitFor([&] { return orange(pixelAt(display, place.x + 156, top + 117)); }, 5s),
+          how + ": its list plays to \"Браво!\"");
+    click(display, place.x + 25, place.y + program.menuHeight / 2);
+    const std::optional<int> status = waitExit(program.pid, 10s);
+    check(status == 0, how + ": \"Изход\" ends it");
+    if (!status) {
+        stop(program.pid);
+    }
+}
+
+int listsTest(Display* display, const std::string& program, const std::string& displayName) {
+    char folder[] = "/tmp/geografia-x11-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        return 1;
+    }
+    const std::string root = folder;
+    const std::string lists = root + "/home/geografia/lists";
+    const std::string list =
+        "Възможно име на връх;Най-високият връх на планина\nа;буква\nб;буква\n";
+    std::system(("mkdir -p '" + lists + "'").c_str());
+    std::ofstream(root + "/Върхове.csv") << list;
+    const std::vector<std::string> env{"DISPLAY=" + displayName, "QT_QPA_PLATFORM=xcb",
+                                       "XDG_DATA_HOME=" + root + "/empty",
+                                       "XDG_DATA_DIRS=" + root + "/none"};
+
+    const Started plain = start(display, {program}, env);
+    check(plain.window.has_value(), "without lists: its window appears");
+    const int builtInEnd = plain.window ? captionsEnd(display, plain.place, plain.menuHeight) : 0;
+    check(builtInEnd > 300, "without lists: the menu bar shows its captions");
+    stop(plain.pid);
+
+    playList(display, {program, root + "/Върхове.csv"}, env, builtInEnd, "a list as argument");
+    std::ofstream(lists + "/Върхове.csv") << list;
+    std::vector<std::string> home = env;
+    home[2] = "XDG_DATA_HOME=" + root + "/home";
+    playList(display, {program}, home, builtInEnd, "a list in the user's folder");
+    std::system(("rm -rf '" + root + "'").c_str());
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM\n", argv[0]);
+    if (argc != 2 && !(argc == 3 && std::strcmp(argv[2], "lists") == 0)) {
+        std::fprintf(stderr, "usage: %s PROGRAM [lists]\n", argv[0]);
         return 2;
     }
     const auto [xvfb, displayName] = startXvfb();
@@ -210,7 +335,19 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    const pid_t program = spawn({argv[1]}, {"DISPLAY=" + displayName, "QT_QPA_PLATFORM=xcb"});
+    if (argc == 3) {
+        const int status = listsTest(display, argv[1], displayName);
+        XCloseDisplay(display);
+        kill(xvfb, SIGTERM);
+        waitExit(xvfb, 5s);
+        std::printf("%d failed\n", failures);
+        return status;
+    }
+
+    // Without the lists that this computer may hold.
+    const pid_t program = spawn({argv[1]}, {"DISPLAY=" + displayName, "QT_QPA_PLATFORM=xcb",
+                                            "XDG_DATA_HOME=/nonexistent/geografia-test",
+                                            "XDG_DATA_DIRS=/nonexistent/geografia-test"});
     check(program > 0, "the program starts");
     std::optional<Window> window;
     waitFor([&] { return (window = findGameWindow(display)).has_value(); }, 20s);

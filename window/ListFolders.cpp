@@ -1,0 +1,91 @@
+#include "ListFolders.h"
+
+#include "ListFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace window {
+
+ListFileBytes readListBytes(const QString& path) {
+    ListFileBytes file;
+    // Opened without waiting, so that a pipe with no writer cannot stop the program;
+    // then only a regular file is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return file;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return file;
+    }
+    file.size = static_cast<std::size_t>(status.st_size);
+    // One byte more than the limit tells a file that grew past it since fstat.
+    constexpr std::size_t most = wordlists::limits::fileBytes + 1;
+    if (file.size < most) {
+        file.bytes.resize(most);
+        std::size_t got = 0;
+        while (got < most) {
+            const ssize_t n = ::read(fd, file.bytes.data() + got, most - got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                ::close(fd);
+                return {};
+            }
+            if (n == 0) {
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        file.bytes.resize(got);
+        file.size = std::max(file.size, got);
+    }
+    ::close(fd);
+    file.readable = true;
+    return file;
+}
+
+QString userListFolder() {
+    QString home = qEnvironmentVariable("XDG_DATA_HOME");
+    if (home.isEmpty() || QDir::isRelativePath(home)) {
+        home = QDir::homePath() + QStringLiteral("/.local/share");
+    }
+    return QDir::cleanPath(home + QStringLiteral("/geografia/lists"));
+}
+
+QStringList listFolders() {
+    QStringList folders{userListFolder()};
+    QString shared = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (shared.isEmpty()) {
+        shared = QStringLiteral("/usr/local/share:/usr/share");
+    }
+    for (const QString& folder : shared.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const QString lists = QDir::cleanPath(folder + QStringLiteral("/geografia/lists"));
+        if (QDir::isAbsolutePath(folder) && !folders.contains(lists)) {
+            folders << lists;
+        }
+    }
+    return folders;
+}
+
+QStringList listFilesAtStart() {
+    QStringList files;
+    for (const QString& folder : listFolders()) {
+        // Regular files and links to them; hidden ones, pipes and devices are left alone.
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+            files << dir.filePath(name);
+        }
+    }
+    return files;
+}
+
+} // namespace window

@@ -1,0 +1,221 @@
+#include "OpenLists.h"
+
+#include "AddedLists.h"
+#include "Definition.h"
+#include "ListFolders.h"
+#include "MainForm.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QTimer>
+#include <QUrl>
+#include <cstdio>
+
+namespace window {
+
+namespace {
+
+namespace texts = form::listTexts;
+
+QString quoted(const QString& text) {
+    return QStringLiteral("„%1“").arg(text);
+}
+
+QStringList chooseInDialog(QWidget* parent) {
+    return QFileDialog::getOpenFileNames(parent, toQString(texts::dialogTitle), QString(),
+                                         toQString(texts::dialogFilters));
+}
+
+bool showInBox(QWidget* parent, const ListMessage& message) {
+    const auto box = listMessageBox(parent, message);
+    box->exec();
+    return message.offerToKeep && box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole;
+}
+
+// The local files among what is dragged; none for anything else.
+QStringList localFiles(const QMimeData* data) {
+    QStringList paths;
+    if (data != nullptr && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile()) {
+                paths << url.toLocalFile();
+            }
+        }
+    }
+    return paths;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> listMessageBox(QWidget* parent, const ListMessage& message) {
+    auto box = std::make_unique<QMessageBox>(
+        message.warning ? QMessageBox::Warning : QMessageBox::Information,
+        toQString(texts::messageTitle), QString(), QMessageBox::NoButton, parent);
+    box->setObjectName(QStringLiteral("listMessage"));
+    // The names and texts of a list are the teacher's, never markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(message.text);
+    if (message.offerToKeep) {
+        box->addButton(toQString(texts::keepButton), QMessageBox::AcceptRole);
+    }
+    QPushButton* close = box->addButton(toQString(texts::closeButton), QMessageBox::RejectRole);
+    box->setDefaultButton(close);
+    box->setEscapeButton(close);
+    return box;
+}
+
+OpenLists::OpenLists(MainForm& form)
+    : QObject(&form), form_(form), choose_(chooseInDialog), tell_(showInBox) {
+    auto* openKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &form);
+    connect(openKey, &QShortcut::activated, this, &OpenLists::openChosen);
+    // Files dropped anywhere on the window, the text fields included, are lists.
+    form.setAcceptDrops(true);
+    form.installEventFilter(this);
+    for (QWidget* element : form.findChildren<QWidget*>()) {
+        if (element->acceptDrops()) {
+            element->installEventFilter(this);
+        }
+    }
+}
+
+bool OpenLists::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList paths = localFiles(drop->mimeData());
+    if (paths.isEmpty()) {
+        return QObject::eventFilter(watched, event);
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        // Opened once the drop has ended, so that the program the files came from is
+        // not kept waiting while the message shows.
+        QTimer::singleShot(0, this, [this, paths] { openDropped(paths); });
+    }
+    return true;
+}
+
+OpenLists::Opened OpenLists::open(const QString& path) {
+    Opened opened{path, {}, false, false, {}};
+    const std::u32string name = QFileInfo(path).fileName().toStdU32String();
+    ListFileBytes file = readListBytes(path);
+    const wordlists::AddedLists::Outcome outcome = file.readable
+                                                       ? form_.addList(file.bytes, name, file.size)
+                                                       : wordlists::AddedLists::unreadable(name);
+    opened.loaded = outcome.category.has_value();
+    opened.problem = !opened.loaded || outcome.rowsLeftOut > 0;
+    opened.message = toQString(outcome.message);
+    if (opened.loaded) {
+        opened.bytes = std::move(file.bytes);
+    }
+    return opened;
+}
+
+std::vector<OpenLists::Opened> OpenLists::openAll(const QStringList& paths, ListMessage& message) {
+    std::vector<Opened> opened;
+    QStringList texts;
+    for (const QString& path : paths) {
+        opened.push_back(open(path));
+        message.warning = message.warning || opened.back().problem;
+        texts << opened.back().message;
+    }
+    message.text = texts.join(QStringLiteral("\n\n"));
+    return opened;
+}
+
+void OpenLists::openChosen() {
+    const QStringList paths = choose_(&form_);
+    if (paths.isEmpty()) {
+        return;
+    }
+    ListMessage message;
+    const std::vector<Opened> opened = openAll(paths, message);
+    // The lists that loaded and are not in the user's folder already.
+    const QDir folder(userListFolder());
+    std::vector<const Opened*> keepable;
+    QStringList names;
+    QStringList replaced;
+    for (const Opened& list : opened) {
+        const QFileInfo source(list.path);
+        const QFileInfo copy(folder.filePath(source.fileName()));
+        if (!list.loaded ||
+            (copy.exists() && copy.canonicalFilePath() == source.canonicalFilePath())) {
+            continue;
+        }
+        keepable.push_back(&list);
+        names << quoted(source.completeBaseName());
+        if (copy.exists()) {
+            replaced << quoted(source.fileName());
+        }
+    }
+    if (!keepable.empty()) {
+        message.offerToKeep = true;
+        message.text += QStringLiteral("\n\n") +
+                        toQString(keepable.size() == 1 ? texts::keepOne : texts::keepMany)
+                            .arg(names.join(QStringLiteral(", ")), folder.path());
+        for (const QString& name : replaced) {
+            message.text += QLatin1Char(' ') + toQString(texts::keepReplaces).arg(name);
+        }
+    }
+    if (tell_(&form_, message) && !keepable.empty()) {
+        keep(keepable);
+    }
+}
+
+// Copies of the bytes that were read, which are what loaded, in the user's folder; a
+// file of the same name there is replaced whole or not at all.
+void OpenLists::keep(const std::vector<const Opened*>& lists) {
+    const QString folder = userListFolder();
+    const bool made = QDir().mkpath(folder);
+    QStringList failures;
+    for (const Opened* list : lists) {
+        const QString name = QFileInfo(list->path).fileName();
+        QSaveFile copy(QDir(folder).filePath(name));
+        const auto size = static_cast<qint64>(list->bytes.size());
+        if (!made || !copy.open(QIODevice::WriteOnly) ||
+            copy.write(list->bytes.data(), size) != size || !copy.commit()) {
+            failures << toQString(texts::keepFailed)
+                            .arg(quoted(name), folder,
+                                 made ? copy.errorString() : toQString(texts::noFolder));
+        }
+    }
+    if (!failures.isEmpty()) {
+        tell_(&form_, {failures.join(QLatin1Char('\n')), true, false});
+    }
+}
+
+void OpenLists::openDropped(const QStringList& paths) {
+    ListMessage message;
+    openAll(paths, message);
+    tell_(&form_, message);
+}
+
+void OpenLists::openAtStart(const QStringList& paths) {
+    QStringList problems;
+    for (const QString& path : listFilesAtStart() + paths) {
+        const Opened opened = open(path);
+        if (opened.problem) {
+            const QString line = QCoreApplication::applicationName() + QStringLiteral(": ") + path +
+                                 QStringLiteral(": ") + opened.message + QLatin1Char('\n');
+            std::fputs(line.toUtf8().constData(), stderr);
+            problems << opened.message;
+        }
+    }
+    if (!problems.isEmpty()) {
+        QTimer::singleShot(0, this, [this, problems] {
+            tell_(&form_, {problems.join(QStringLiteral("\n\n")), true, false});
+        });
+    }
+}
+
+} // namespace window
