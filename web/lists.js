@@ -4,14 +4,12 @@
 // the page saved as a new file with every list loaded so far inside.
 
 // The page as it came, taken before the module builds the window: what a saved page is
-// made of, without the lists built into this one.
+// made of, without the lists built into this one, and without what a website's copy adds
+// to become an app (its manifest, its service worker): a saved page is one file again.
 var geoPageSource = document.documentElement.cloneNode(true);
-(function () {
-  var builtIn = geoPageSource.querySelector("#geo-lists");
-  if (builtIn) {
-    builtIn.remove();
-  }
-})();
+geoPageSource.querySelectorAll("#geo-lists, [data-geo-site]").forEach(function (element) {
+  element.remove();
+});
 
 var geoLists = [];          // by category: the file's name and its bytes, as loaded
 var geoLastLoaded = "";     // the name of the list loaded last, for the saved page's name
@@ -161,8 +159,10 @@ function geoFetchList(value) {
   }).catch(function () { return failed; });
 }
 
-// At start: the lists built into a saved page, then those of ?list=, in order. Lists that
-// load whole do so silently; the others are told once.
+// At start: the lists built into a saved page, then those of ?list=, in order. A saved
+// page's lists load silently (the teacher was told of their left-out rows when loading
+// them; the pupils need not be), unless one cannot load at all; a fetched list is told
+// once when it did not load whole.
 function geoLoadStartLists() {
   geoMenuBuilt = true;
   var builtIn = [], data = document.getElementById("geo-lists");
@@ -171,9 +171,9 @@ function geoLoadStartLists() {
   } catch (error) {
   }
   var told = [];
-  function load(file) {
+  function load(file, quietRows) {
     var outcome = geoLoadList(file);
-    if (outcome && (outcome.category < 0 || outcome.rowsLeftOut > 0)) {
+    if (outcome && (outcome.category < 0 || (outcome.rowsLeftOut > 0 && !quietRows))) {
       told.push(outcome.message);
     }
   }
@@ -185,11 +185,11 @@ function geoLoadStartLists() {
       file.size = file.bytes.length;
     } catch (error) {
     }
-    load(file);
+    load(file, true);
   }
   var asked = new URLSearchParams(location.search).getAll("list");
   Promise.all(asked.map(geoFetchList)).then(function (fetched) {
-    fetched.forEach(load);
+    fetched.forEach(function (file) { load(file, false); });
     geoTell(told);
   });
 }

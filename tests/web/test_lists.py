@@ -17,7 +17,9 @@ from selenium.webdriver.common.keys import Keys
 from webpage import PAGE, PageTestCase
 
 # A word is drawn from all questions but the last: every word of these lists is the first.
-PEAKS = "Възможно име на връх;Най-високият връх на планина\nмусала;Рила\nВихрен;Пирин\n".encode()
+# Row 3 has no answer: the teacher is told when loading, the pupils not when playing.
+PEAKS = ("Възможно име на връх;Най-високият връх на планина\nмусала;Рила\n;Без отговор\n"
+         "Вихрен;Пирин\n").encode()
 # Markup and the ends of a script or a comment in every cell and in the name.
 HOSTILE_NAME = "<b>&amp;<!--<script>"
 HINT, PREFIX = '<b id="b">&amp;<!--', "</script><script>ran=1</script>"
@@ -88,6 +90,7 @@ class ListPageTest(PageTestCase):
         self.open()
         self.assertFalse(self.drop(("Върхове.csv", PEAKS)), "the drop was not taken")
         self.assertIn("„Върхове“ е зареден: 2 въпроса", self.message())
+        self.assertIn("ред 3: няма отговор", self.message())
         self.assertEqual(self.text("Obrabotwa-6"), "Върхове")
         saved = self.save("География - Върхове.html")
         self.play_peaks("Obrabotwa-6")
