@@ -13,6 +13,7 @@
 // The page's side: small functions on the DOM, with the helpers of page.js (geoElements,
 // geoTaken, geoText, geoFit, geoMenuBar, geoFocus, ...). Elements are addressed by their handle,
 // their position in form::elements. Texts cross as code points: a pointer and a count.
+// The focus moves only where a player's click or choice sends it (jsFocus).
 
 EM_JS(void, jsSetUpWindow,
       (const char32_t* caption, int captionLength, const char* fontFamilies, double pointSize,
@@ -109,17 +110,8 @@ EM_JS(void, jsFocus, (int handle), { geoFocus(geoElements[handle]); });
 EM_JS(void, jsAnnounceBanner, (int handle), { geoAnnounceBanner(geoElements[handle]); });
 
 // Enter in the field is a click on the button, while that is enabled.
-EM_JS(void, jsBindEnter, (int field, int button), {
-    geoElements[field].addEventListener(
-        "keydown", function(event) {
-            if (event.key == "Enter" && !event.isComposing) {
-                event.preventDefault();
-                if (!geoElements[button].disabled) {
-                    geoElements[button].click();
-                }
-            }
-        });
-});
+EM_JS(void, jsBindEnter, (int field, int button),
+      { geoBindEnter(geoElements[field], geoElements[button]); });
 
 // Alt and the letter `key` anywhere on the page is a click on the button.
 EM_JS(void, jsBindAltKey, (int button, const char* key, const char32_t* title, int length), {
@@ -151,14 +143,8 @@ EM_JS(int, jsTakeUtf8, (const char* text), {
 
 EM_JS(void, jsCopyTakenText, (char32_t* buffer), { HEAPU32.set(geoTaken, buffer >> 2); });
 
-EM_JS(void, jsSetValue, (int handle, const char32_t* text, int length, int showStart), {
-    var element = geoElements[handle];
-    element.value = geoText(text, length);
-    if (showStart) {
-        element.setSelectionRange(0, 0);
-        element.scrollLeft = 0;
-    }
-});
+EM_JS(void, jsSetValue, (int handle, const char32_t* text, int length, int showStart),
+      { geoSetValue(geoElements[handle], geoText(text, length), showStart); });
 
 EM_JS(void, jsSetCaption, (int handle, const char32_t* text, int length),
       { geoElements[handle].textContent = geoText(text, length); });
@@ -390,11 +376,20 @@ void WebForm::load() {
 
 void WebForm::Buton_Click(int index) {
     dispatch([this, index] { game_->Buton_Click(index); });
-    jsFocus(handle("bukwa", letterInput));
+    focusLetterBox();
 }
 
 void WebForm::Obrabotwa_Click(int index) {
     dispatch([this, index] { game_->Obrabotwa_Click(index); });
+    // Whichever item was chosen, by pointer or key: the next letter is typed at once, and
+    // Enter no longer chooses the item again. The desktop's menu bar never takes the focus.
+    focusLetterBox();
+}
+
+void WebForm::focusLetterBox() {
+    if (!ended_) { // once ended, the end message or the error dialog holds the focus
+        jsFocus(handle("bukwa", letterInput));
+    }
 }
 
 void WebForm::Timer1_Timer() {

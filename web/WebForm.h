@@ -44,7 +44,7 @@ public:
 
     /// A click on Buton(index); the focus then returns to the letter box.
     void Buton_Click(int index);
-    /// A click on the menu item Obrabotwa(index).
+    /// A choice of the menu item Obrabotwa(index); the focus then goes to the letter box.
     void Obrabotwa_Click(int index);
     /// One tick of Timer1, as the page's interval delivers it.
     void Timer1_Timer();
@@ -78,6 +78,8 @@ private:
     static void tick(void* form);
 
     void buildPage();
+    /// Returns the focus to the letter box after a click or a choice, unless the game ended.
+    void focusLetterBox();
     void showLetterPanel();
     /// The page's handle of element `name`(index); throws std::out_of_range for none.
     static int handle(std::string_view name, int index);

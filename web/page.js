@@ -17,12 +17,24 @@ function geoText(ptr, length) {
   return text;
 }
 
-// The field keeps at most `most` characters that the player types or pastes. An edit
-// that would leave more keeps the text before it, unless nothing of that text stays
-// (the field was empty, or all of it was selected and is replaced): then the first
-// characters of what came in are kept.
+// Control characters (line breaks and tabs among them) and the line and paragraph
+// separators: a field shows none of them.
+var geoUnshown = /^[\0-\x1f\x7f-\x9f\u2028\u2029]+/;
+
+// Whether the key belongs to an input method's composition: while one is under way, and
+// Safari's Enter that commits one (sent after compositionend, with keyCode 229).
+function geoComposes(event) {
+  return event.isComposing || event.keyCode === 229;
+}
+
+// The field keeps at most `most` characters that the player types, pastes or composes.
+// An edit that would leave more keeps the text before it, unless nothing of that text
+// stays (the field was empty, or all of it was selected and is replaced): then the first
+// characters of what came in are kept, after any it cannot show at its start (a paste's
+// leading line break, say). A composition is let finish and the rule applied to what it
+// committed, measured against the text before it began.
 function geoKeepAtMost(field, most) {
-  var before = field.value, replacesAll = true;
+  var before = field.value, replacesAll = true, composing = false;
   function note() {
     before = field.value;
     replacesAll = before === "" ||
@@ -30,16 +42,36 @@ function geoKeepAtMost(field, most) {
   }
   function kept(proposed) {
     var characters = Array.from(proposed);
-    if (characters.length <= most) {
+    if (characters.length <= most && !geoUnshown.test(proposed)) {
       return proposed;
     }
-    return replacesAll ? characters.slice(0, most).join("") : before;
+    return replacesAll ? Array.from(proposed.replace(geoUnshown, "")).slice(0, most).join("")
+                       : before;
   }
-  field.addEventListener("beforeinput", note);
-  field.addEventListener("input", function () {
+  function keep() {
     var text = kept(field.value);
     if (text !== field.value) {
       field.value = text;
+    }
+  }
+  field.addEventListener("compositionstart", function () {
+    note();
+    composing = true;
+  });
+  field.addEventListener("compositionend", function () {
+    composing = false;
+    keep();
+  });
+  field.addEventListener("beforeinput", function (event) {
+    // The steps of a composition, and Safari's commit after compositionend, are measured
+    // against the text before the composition.
+    if (!composing && !event.isComposing && !/Composition/.test(event.inputType || "")) {
+      note();
+    }
+  });
+  field.addEventListener("input", function (event) {
+    if (!composing && !event.isComposing) {
+      keep();
     }
   });
   field.addEventListener("paste", function (event) {
@@ -49,6 +81,32 @@ function geoKeepAtMost(field, most) {
     var start = field.selectionStart, end = field.selectionEnd;
     field.value = kept(before.slice(0, start) + pasted + before.slice(end));
   });
+}
+
+// Enter in the field is a click on the button, while that is enabled; an Enter that
+// commits a composition is not.
+function geoBindEnter(field, button) {
+  field.addEventListener("keydown", function (event) {
+    if (event.key === "Enter" && !geoComposes(event)) {
+      event.preventDefault();
+      if (!button.disabled) {
+        button.click();
+      }
+    }
+  });
+}
+
+// Writes a field's text; `showStart`: a text wider than the field shows from its start.
+// The caret is moved only in the field that has the focus: WebKit focuses a field whose
+// selection is set, which would take the focus from the letter box at every tick.
+function geoSetValue(field, text, showStart) {
+  field.value = text;
+  if (showStart) {
+    if (document.activeElement === field) {
+      field.setSelectionRange(0, 0);
+    }
+    field.scrollLeft = 0;
+  }
 }
 
 // Scales the whole window uniformly to fit the viewport, centred. Its corner lies on a

@@ -1,6 +1,7 @@
 #include "LetterPanel.h"
 
 #include "Definition.h"
+#include "EnterClicks.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -80,6 +81,7 @@ LetterPanel::LetterPanel(QWidget* parent) : QWidget(parent) {
         font.setBold(keys::bold);
         key->setFont(font);
         key->setAutoDefault(false);
+        clickOnEnter(key);
         key->setAccessibleName(toQString(keys::accessibleName(i)));
         key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         connect(key, &QPushButton::clicked, this,

@@ -2,6 +2,7 @@
 
 #include "BoxLabel.h"
 #include "Definition.h"
+#include "EnterClicks.h"
 #include "Game.h"
 #include "LetterPanel.h"
 #include "MenuOverflowKeys.h"
@@ -143,7 +144,10 @@ QWidget* MainForm::createElement(const form::Element& element, QWidget* client) 
     }
     case form::Kind::CommandButton: {
         auto* button = new QPushButton(text, client);
+        // Not auto-default, which some styles draw with a frame inside the button's place;
+        // Enter on the focused button clicks it all the same, as Space does and as on the page.
         button->setAutoDefault(false);
+        clickOnEnter(button);
         widget = button;
         break;
     }
@@ -303,7 +307,7 @@ void MainForm::showLetterPanel() {
     // A key is the letter typed into the letter box and "Въвеждам буква" clicked.
     connect(letterPanel, &LetterPanel::letterChosen, this, [this](const QString& character) {
         if (Buton[0]->isEnabled()) {
-            bukwa[0]->setText(character);
+            setTextUnchecked(bukwa[0], character);
             Buton[0]->click();
         }
     });
@@ -416,7 +420,7 @@ void MainForm::setBukwaText(int index, game::TextView text) {
         return;
     }
     QLineEdit* field = bukwa.at(index);
-    field->setText(toQString(text));
+    setTextUnchecked(field, toQString(text));
     if (index != 0) {
         field->setCursorPosition(0);
     }
@@ -428,7 +432,7 @@ game::Text MainForm::stolicaText(int index) const {
 
 void MainForm::setStolicaText(int index, game::TextView text) {
     QLineEdit* field = stolica.at(index);
-    field->setText(toQString(text));
+    setTextUnchecked(field, toQString(text));
     // A text wider than its box shows from its start, not scrolled to its end.
     field->setCursorPosition(0);
 }

@@ -117,6 +117,15 @@ class KeyboardTest(PageTestCase):
                             "document.getElementById('bukwa-0').dispatchEvent(new ClipboardEvent("
                             "'paste', {clipboardData: d, bubbles: true, cancelable: true}))")
                 self.assertEqual(self.value("bukwa-0"), "а")
+        # A line break, tab or other control character at the start of a paste is skipped,
+        # as on the desktop; the field could not show it.
+        for pasted, kept in (("\nабв", "а"), ("\r\n\tб", "б"), ("\x07в", "в"), ("\n", "")):
+            with self.subTest(pasted=pasted):
+                self.js("const b = document.getElementById('bukwa-0'); b.value = '';"
+                        "const d = new DataTransfer(); d.setData('text/plain', arguments[0]);"
+                        "b.dispatchEvent(new ClipboardEvent("
+                        "'paste', {clipboardData: d, bubbles: true, cancelable: true}))", pasted)
+                self.assertEqual(self.value("bukwa-0"), kept)
         # Beside a letter that stays, the paste is refused.
         self.js("const b = document.getElementById('bukwa-0'); b.value = 'ж';"
                 "b.setSelectionRange(1, 1)")

@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
+#include <utility>
 
 namespace {
 
 using window::OneCharacterValidator;
+using window::setTextUnchecked;
 
 QStringList hostilePool() {
     QStringList pool{"",       " ",      "-", "?", "'",   "\t", "\n",   "е\u0301",
@@ -63,6 +65,20 @@ TEST_F(HostileInput, anyTypedOrPastedTextLeavesOneWholeCharacterAndAConsistentGu
             EXPECT_EQ(bukwa(0)->text(), QString());
             EXPECT_EQ(stolica(0)->text().size(), 4);
         }
+    }
+}
+
+TEST_F(HostileInput, aPasteKeepsItsFirstCharacterThatTheBoxCanShow) {
+    // A line break, tab or other control character at its start is skipped, as on the page.
+    open();
+    for (const auto& [pasted, kept] : {std::pair{QStringLiteral("\nабв"), QStringLiteral("а")},
+                                       {QStringLiteral("\r\n\tб"), QStringLiteral("б")},
+                                       {QStringLiteral("\u0007в"), QStringLiteral("в")},
+                                       {QStringLiteral("\u2028😀"), QStringLiteral("😀")},
+                                       {QStringLiteral("\n"), QString()}}) {
+        setTextUnchecked(bukwa(0), {});
+        pasteInto(bukwa(0), pasted);
+        EXPECT_EQ(bukwa(0)->text(), kept) << pasted.toStdString();
     }
 }
 

@@ -1,6 +1,9 @@
+#include "LetterPanel.h"
 #include "WindowFixture.h"
 
 #include <QPlainTextEdit>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -30,6 +33,51 @@ TEST_F(Keyboard, theFocusReturnsToTheLetterBoxAfterAGuessAndANewGame) {
     Buton(0)->setFocus();
     QTest::mouseClick(Buton(0), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), bukwa(0));
+}
+
+TEST_F(Keyboard, enterOrSpaceOnAFocusedButtonClicksItAsOnThePage) {
+    // "Нова игра" starts a game, "Въвеждам буква" guesses, a letter key chooses its letter.
+    setWords(0, {{U"РИМ", U"ИТАЛИЯ"}});
+    open();
+    QApplication::setActiveWindow(form.get());
+    random.pushIndex(0);
+    Buton(1)->setFocus();
+    QTest::keyClick(Buton(1), Qt::Key_Return);
+    EXPECT_EQ(stolica(0)->text(), QStringLiteral("???"));
+    for (const auto& [letter, key] : {std::pair{"р", Qt::Key_Return}, {"и", Qt::Key_Enter}}) {
+        type(bukwa(0), QString::fromUtf8(letter));
+        Buton(0)->setFocus();
+        QTest::keyClick(Buton(0), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(QApplication::focusWidget(), bukwa(0));
+    }
+    EXPECT_EQ(bukwa(3)->text(), QStringLiteral("РИ"));
+    type(bukwa(0), QStringLiteral("ж"));
+    Buton(0)->setFocus();
+    QTest::keyClick(Buton(0), Qt::Key_Space);
+    EXPECT_EQ(bukwa(3)->text(), QStringLiteral("РИЖ"));
+    ASSERT_NE(form->letterPanel, nullptr);
+    const auto m = std::find(window::LetterPanel::characters().begin(),
+                             window::LetterPanel::characters().end(), QStringLiteral("М"));
+    QPushButton* key =
+        form->letterPanel->key(static_cast<int>(m - window::LetterPanel::characters().begin()));
+    key->setFocus();
+    QTest::keyClick(key, Qt::Key_Return);
+    EXPECT_EQ(stolica(0)->text(), QStringLiteral("РИМ"));
+    EXPECT_EQ(bukwa(2)->text(), QStringLiteral("Браво!"));
+}
+
+TEST_F(Keyboard, theProgramsTextsPassTheLetterBoxsValidator) {
+    // Over a letter, the game's text stays as written, and later typing is still refused.
+    open();
+    bukwa(0)->setFocus();
+    type(bukwa(0), QStringLiteral("а"));
+    form->setBukwaText(0, U"ДЕ");
+    EXPECT_EQ(bukwa(0)->text(), QStringLiteral("ДЕ"));
+    type(bukwa(0), QStringLiteral("жз"));
+    EXPECT_EQ(bukwa(0)->text(), QStringLiteral("ДЕ"));
+    form->setBukwaText(0, U"");
+    type(bukwa(0), QStringLiteral("жз"));
+    EXPECT_EQ(bukwa(0)->text(), QStringLiteral("ж"));
 }
 
 TEST_F(Keyboard, ctrlNStartsANewGame) {
