@@ -145,9 +145,11 @@ double keyPointSize(int index);
 namespace listTexts {
 inline constexpr TextView messageTitle = U"География";
 inline constexpr TextView dialogTitle = U"Отваряне на списък";
-/// Tables that a spreadsheet saved as text first, then every file.
-inline constexpr TextView dialogFilters =
-    U"Таблици, записани като текст (*.csv *.tsv *.txt);;Всички файлове (*)";
+/// The names of tables that a spreadsheet saved as text: the dialog offers these first, and
+/// the folders of lists load only these.
+inline constexpr TextView listFilePatterns = U"*.csv *.tsv *.txt";
+/// Tables saved as text first (%1 the patterns above), then every file.
+inline constexpr TextView dialogFilters = U"Таблици, записани като текст (%1);;Всички файлове (*)";
 /// After Ctrl+O: %1 the list's name (or names), %2 the user's folder of lists.
 inline constexpr TextView keepOne = U"Да се зарежда ли списъкът %1 и при следващите пускания "
                                     U"на играта? Копие ще бъде записано в папката %2.";

@@ -1,5 +1,6 @@
 #include "ListFolders.h"
 
+#include "Definition.h"
 #include "ListFile.h"
 
 #include <QDir>
@@ -79,9 +80,12 @@ QStringList listFolders() {
 QStringList listFilesAtStart() {
     QStringList files;
     for (const QString& folder : listFolders()) {
-        // Regular files and links to them; hidden ones, pipes and devices are left alone.
+        // Tables saved as text, regular files and links to them; hidden ones, pipes,
+        // devices and other files (a note for the teachers, say) are left alone.
         const QDir dir(folder);
-        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        const QStringList tables =
+            toQString(form::listTexts::listFilePatterns).split(QLatin1Char(' '));
+        for (const QString& name : dir.entryList(tables, QDir::Files, QDir::Name)) {
             files << dir.filePath(name);
         }
     }

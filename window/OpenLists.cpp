@@ -30,8 +30,9 @@ QString quoted(const QString& text) {
 }
 
 QStringList chooseInDialog(QWidget* parent) {
-    return QFileDialog::getOpenFileNames(parent, toQString(texts::dialogTitle), QString(),
-                                         toQString(texts::dialogFilters));
+    return QFileDialog::getOpenFileNames(
+        parent, toQString(texts::dialogTitle), QString(),
+        toQString(texts::dialogFilters).arg(toQString(texts::listFilePatterns)));
 }
 
 bool showInBox(QWidget* parent, const ListMessage& message) {

@@ -110,6 +110,8 @@ TEST_F(TeacherLists, aKeptListAndTheListFoldersLoadAtStartTheirProblemsToldOnce)
     EXPECT_EQ(kept.readAll(), peaks);
     QDir().mkpath(dir.filePath(QStringLiteral("shared/geografia/lists")));
     write(QStringLiteral("shared/geografia/lists/Езера.csv"), "Езеро;В\nА;б\n;в\nГ;д\n");
+    // A note beside the tables is no list.
+    write(QStringLiteral("shared/geografia/lists/ПРОЧЕТИ.odt"), "PK\x03\x04");
     // A pipe named on the command line is refused, not waited on.
     const QString fifo = dir.filePath(QStringLiteral("fifo.csv"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -131,6 +133,7 @@ TEST_F(TeacherLists, aKeptListAndTheListFoldersLoadAtStartTheirProblemsToldOnce)
     EXPECT_FALSE(told[0].text.contains(QStringLiteral("Върхове")));
     EXPECT_TRUE(told[0].text.contains(QStringLiteral("ред 3: няма отговор")));
     EXPECT_TRUE(told[0].text.contains(QStringLiteral("„fifo.csv“ не е зареден")));
+    EXPECT_FALSE(told[0].text.contains(QStringLiteral("ПРОЧЕТИ")));
 }
 
 TEST_F(TeacherLists, hostileTextsShowAsTypedInTheMenuTheHintAndTheMessage) {
