@@ -9,6 +9,10 @@
 add_compile_options(-fwasm-exceptions)
 add_link_options(-fwasm-exceptions)
 
+# Link-time optimisation: the page's module is optimised whole, across the libraries.
+add_compile_options(-flto)
+add_link_options(-flto)
+
 # The optimising link steps run Emscripten's JavaScript tools under node; on Debian
 # these find their modules (acorn) in /usr/share/nodejs only through NODE_PATH.
 set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK

@@ -1,6 +1,8 @@
 # Writes OUTPUT, the page TEMPLATE with the module's script SCRIPT in place of
-# @GEOGRAFIA_SCRIPT@: one file that needs nothing else.
-# Run as: cmake -DTEMPLATE=page.html -DSCRIPT=module.js -DOUTPUT=page.html -P Inline.cmake
+# @GEOGRAFIA_SCRIPT@: one file that needs nothing else. With WINDOW_TOOL (run by NODE),
+# the window's HTML that it prints in place of @GEOGRAFIA_HEAD@ and @GEOGRAFIA_WINDOW@.
+# Run as: cmake -DTEMPLATE=page.html -DSCRIPT=module.js -DOUTPUT=page.html
+#               [-DNODE=node -DWINDOW_TOOL=window-html.js] -P Inline.cmake
 
 file(READ "${TEMPLATE}" page)
 file(READ "${SCRIPT}" script)
@@ -14,5 +16,20 @@ string(FIND "${page}" "@GEOGRAFIA_SCRIPT@" at)
 if(at EQUAL -1)
     message(FATAL_ERROR "${TEMPLATE} has no @GEOGRAFIA_SCRIPT@")
 endif()
+if(WINDOW_TOOL)
+    foreach(part IN ITEMS HEAD WINDOW)
+        string(FIND "${page}" "@GEOGRAFIA_${part}@" at)
+        if(at EQUAL -1)
+            message(FATAL_ERROR "${TEMPLATE} has no @GEOGRAFIA_${part}@")
+        endif()
+    endforeach()
+    execute_process(COMMAND "${NODE}" "${WINDOW_TOOL}" head OUTPUT_VARIABLE head
+                    COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND "${NODE}" "${WINDOW_TOOL}" body OUTPUT_VARIABLE window
+                    COMMAND_ERROR_IS_FATAL ANY)
+    string(REPLACE "@GEOGRAFIA_HEAD@" "${head}" page "${page}")
+    string(REPLACE "@GEOGRAFIA_WINDOW@" "${window}" page "${page}")
+endif()
+# The script last: its text is not searched for the window's marks.
 string(REPLACE "@GEOGRAFIA_SCRIPT@" "${script}" page "${page}")
 file(WRITE "${OUTPUT}" "${page}")

@@ -3,6 +3,7 @@
 #include "FormDefinition.h"
 #include "Game.h"
 #include "RuntimeError.h"
+#include "WindowMarkup.h"
 
 #include <algorithm>
 #include <emscripten/emscripten.h>
@@ -15,20 +16,6 @@
 // their position in form::elements. Texts cross as code points: a pointer and a count.
 // The focus moves only where a player's click or choice sends it (jsFocus).
 
-EM_JS(void, jsSetUpWindow,
-      (const char32_t* caption, int captionLength, const char* fontFamilies, double pointSize,
-       const char* colour, double clientWidth, double clientHeight),
-      {
-          document.querySelector("title").textContent = geoText(caption, captionLength);
-          var frame = document.getElementById("window");
-          frame.style.fontFamily = UTF8ToString(fontFamilies);
-          frame.style.fontSize = pointSize + "pt";
-          frame.style.background = document.body.style.background = UTF8ToString(colour);
-          var client = document.getElementById("client");
-          client.style.width = clientWidth + "px";
-          client.style.height = clientHeight + "px";
-      });
-
 EM_JS(void, jsAddMenuItem, (int index, const char* id, const char32_t* caption, int length), {
     var item = document.createElement("button");
     item.type = "button";
@@ -40,58 +27,26 @@ EM_JS(void, jsAddMenuItem, (int index, const char* id, const char32_t* caption, 
     geoAddMenuItem(item);
 });
 
-// kind: 0 text box, 1 multi-line text box, 2 command button, 3 label (form::Kind).
-EM_JS(void, jsAddElement,
-      (int handle, const char* id, int kind, int index, double left, double top, double width,
-       double height, const char* background, double pointSize, int bold, int italic, int alignLeft,
-       const char32_t* text, int textLength, int readOnly, int maxLength, int visible,
-       const char32_t* name, int nameLength),
-      {
-          var tag = [ "input", "textarea", "button", "div" ][kind];
-          var element = document.createElement(tag);
-          element.id = UTF8ToString(id);
-          var style = element.style;
-          style.left = left + "px";
-          style.top = top + "px";
-          style.width = width + "px";
-          style.height = height + "px";
-          style.background = UTF8ToString(background);
-          if (pointSize > 0) {
-              style.fontSize = pointSize + "pt";
-          }
-          style.fontWeight = bold ? "bold" : "normal";
-          style.fontStyle = italic ? "italic" : "normal";
-          style.textAlign = alignLeft ? "left" : "center";
-          var content = geoText(text, textLength);
-          if (kind == 0 || kind == 1) {
-              if (kind == 0) {
-                  element.type = "text";
-              }
-              element.value = content;
-              element.readOnly = !!readOnly;
-              element.spellcheck = false;
-              element.autocomplete = "off";
-              if (maxLength > 0 && !readOnly) {
-                  geoKeepAtMost(element, maxLength);
-              }
-          } else {
-              element.textContent = content;
-          }
-          if (kind == 2) {
-              element.type = "button";
-              element.addEventListener(
-                  "click", function() { _Buton_Click(index); });
-          }
-          if (kind == 3) {
-              element.className = "label";
-          }
-          if (nameLength > 0) {
-              element.setAttribute("aria-label", geoText(name, nameLength));
-          }
-          element.hidden = !visible;
-          geoElements[handle] = element;
-          document.getElementById("client").appendChild(element);
-      });
+// The page's HTML holds the window's own menu items and elements (WindowMarkup.h).
+EM_JS(void, jsBindMenuItem, (int index, const char* id), {
+    document.getElementById(UTF8ToString(id))
+        .addEventListener(
+            "click", function() { _Obrabotwa_Click(index); });
+});
+
+// kind: 2 command button (form::Kind); `maxLength`: the most characters a player enters,
+// 0: any.
+EM_JS(void, jsBindElement, (int handle, const char* id, int kind, int index, int maxLength), {
+    var element = document.getElementById(UTF8ToString(id));
+    if (maxLength > 0) {
+        geoKeepAtMost(element, maxLength);
+    }
+    if (kind == 2) {
+        element.addEventListener(
+            "click", function() { _Buton_Click(index); });
+    }
+    geoElements[handle] = element;
+});
 
 EM_JS(void, jsBindMenuBar, (), { geoMenuBar(document.getElementById("menubar")); });
 
@@ -243,8 +198,6 @@ namespace web {
 
 namespace {
 
-constexpr double twipsPerPixel = 1440.0 / 96; // CSS pixels are 1/96 inch
-
 // The elements the page binds by their indices.
 constexpr int letterInput = 0;    // bukwa(0): Enter in it clicks Buton(0)
 constexpr int letterButton = 0;   // Buton(0) "Въвеждам буква"
@@ -258,39 +211,6 @@ constexpr int hintLabel = 0;      // Label1(0), the category's hint
 // Alt and this letter click "Нова игра"; Ctrl+N belongs to the browser.
 constexpr char newGameKey[] = "N";
 
-double pixels(int twips) {
-    return twips / twipsPerPixel;
-}
-
-std::string css(form::Rgb colour) {
-    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
-           std::to_string(colour.blue) + ")";
-}
-
-std::string backgroundOf(const form::Element& element) {
-    switch (element.background) {
-    case form::Background::Form:
-        return "transparent";
-    case form::Background::SystemWindow:
-        return "Field";
-    case form::Background::Own:
-        break;
-    }
-    return css(element.colour);
-}
-
-std::string fontFamilies() {
-    std::string families;
-    for (std::string_view family : form::fontFamilies) {
-        families.append("\"").append(family).append("\", ");
-    }
-    return families.append(form::genericFontFamily);
-}
-
-std::string idOf(std::string_view name, int index) {
-    return std::string(name) + "-" + std::to_string(index);
-}
-
 int lengthOf(game::TextView text) {
     return static_cast<int>(text.size());
 }
@@ -300,18 +220,6 @@ game::Text takenText(int length) {
     game::Text text(static_cast<std::size_t>(length), U'\0');
     jsCopyTakenText(text.data());
     return text;
-}
-
-// The box shows one paragraph a line; CR LF ends each one.
-game::Text oneParagraphALine(game::TextView text) {
-    game::Text lines;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') {
-            continue;
-        }
-        lines += text[i];
-    }
-    return lines;
 }
 
 } // namespace
@@ -325,36 +233,14 @@ WebForm::~WebForm() {
 }
 
 void WebForm::buildPage() {
-    jsSetUpWindow(form::windowCaption.data(), lengthOf(form::windowCaption), fontFamilies().c_str(),
-                  form::formPointSize, css(form::formColour).c_str(),
-                  pixels(form::clientWidthTwips), pixels(form::clientHeightTwips));
     for (int i = 0; i < static_cast<int>(form::menuCaptions.size()); ++i) {
-        const game::TextView caption = form::menuCaptions[static_cast<std::size_t>(i)];
-        jsAddMenuItem(i, idOf(form::menuName, i).c_str(), caption.data(), lengthOf(caption));
+        jsBindMenuItem(i, idOf(form::menuName, i).c_str());
     }
-    // Elements in the keyboard order, so that Tab follows it; the others after them.
-    std::vector<const form::Element*> order;
-    for (const form::ElementId& id : form::tabOrder) {
-        order.push_back(form::find(id));
-    }
-    for (const form::Element& element : form::elements) {
-        if (std::find(order.begin(), order.end(), &element) == order.end()) {
-            order.push_back(&element);
-        }
-    }
-    for (const form::Element* element : order) {
-        const form::TwipsRect& r = element->twips;
-        const game::Text text = element->kind == form::Kind::MultiLineTextBox
-                                    ? oneParagraphALine(element->text)
-                                    : game::Text(element->text);
-        jsAddElement(static_cast<int>(element - form::elements.data()),
-                     idOf(element->id.name, element->id.index).c_str(),
-                     static_cast<int>(element->kind), element->id.index, pixels(r.left),
-                     pixels(r.top), pixels(r.width), pixels(r.height),
-                     backgroundOf(*element).c_str(), element->pointSize, element->bold,
-                     element->italic, element->alignment == form::Alignment::Left, text.data(),
-                     lengthOf(text), element->readOnly, element->maxLength, element->visible,
-                     element->accessibleName.data(), lengthOf(element->accessibleName));
+    for (int i = 0; i < static_cast<int>(form::elements.size()); ++i) {
+        const form::Element& element = form::elements[static_cast<std::size_t>(i)];
+        jsBindElement(i, idOf(element.id.name, element.id.index).c_str(),
+                      static_cast<int>(element.kind), element.id.index,
+                      element.readOnly ? 0 : element.maxLength);
     }
     jsBindMenuBar();
     jsDescribeBy(handle("stolica", displayLine), handle("Label1", hintLabel));

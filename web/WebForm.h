@@ -20,8 +20,8 @@ namespace web {
 using WordLists = wordlists::Lists;
 
 /**
- * The game's window in the browser page: its elements, built in the page from the
- * window's definition, their events bound to the game's handlers, and Timer1.
+ * The game's window in the browser page: its elements, which the page's HTML holds
+ * (WindowMarkup.h), their events bound to the game's handlers, and Timer1.
  *
  * Every call into the game runs to its end. A run-time error that leaves a handler is
  * shown in the page's modal error dialog, and then the game ends as through "Изход":
@@ -29,7 +29,7 @@ using WordLists = wordlists::Lists;
  */
 class WebForm final : public game::FormInterface {
 public:
-    /// Builds the page. The form keeps a reference to `lists`, which must outlive it.
+    /// Binds the page. The form keeps a reference to `lists`, which must outlive it.
     explicit WebForm(const WordLists& lists);
     WebForm(WordLists&&) = delete;
     WebForm(const WebForm&) = delete;

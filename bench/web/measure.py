@@ -151,7 +151,8 @@ class Browser:
         before = {pid: cpu_ms(pid) for pid in renderers}
         self.js("var end = performance.now() + 300; while (performance.now() < end) {}")
         grown = sorted(((cpu_ms(pid) - before[pid], pid) for pid in renderers), reverse=True)
-        if grown[0][0] < 100 or (len(grown) > 1 and grown[0][0] < 3 * grown[1][0]):
+        # On a busy machine the loop gets less than its 300 ms of CPU.
+        if grown[0][0] < 30 or (len(grown) > 1 and grown[0][0] < 3 * grown[1][0]):
             raise RuntimeError("which renderer runs the page? CPU ms grown: %r" % grown)
         return grown[0][1]
 

@@ -1,0 +1,20 @@
+// Prints the window's HTML for the page (WindowMarkup.h), run under node when the page is
+// built: "head" for its head, "body" for its #window.
+
+#include "WindowMarkup.h"
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "head") == 0) {
+        std::fputs(web::windowHead().c_str(), stdout); // ends with a line break
+    } else if (argc == 2 && std::strcmp(argv[1], "body") == 0) {
+        // Under node the module's output is written a line at a time: puts ends the last.
+        std::puts(web::windowBody().c_str());
+    } else {
+        std::fputs("usage: window-html head|body\n", stderr);
+        return 2;
+    }
+    return 0;
+}
