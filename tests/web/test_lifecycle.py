@@ -60,6 +60,16 @@ class EndTest(PageTestCase):
         self.assertEqual([c for c, disabled in controls.items() if not disabled], [],
                          "controls still enabled")
 
+    def test_a_browser_without_the_games_webassembly_says_so(self):
+        # As an old browser meets the module: it cannot be compiled.
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "WebAssembly.Module = function () { throw new WebAssembly.CompileError(); }"})
+        self.addCleanup(self.driver.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument",
+                        {"identifier": script["identifier"]})
+        self.driver.get(page_url())
+        self.wait_for(lambda: self.shown("ended"), "no word of the old browser")
+        self.assertIn("твърде стар", self.text("ended-text"))
+
     def test_exit_ends_the_game_on_the_page_and_restart_loads_it_afresh(self):
         self.open()
         self.new_game()
