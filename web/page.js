@@ -180,3 +180,14 @@ function geoShowEnded() {
   document.getElementById("ended").hidden = false;
   document.getElementById("restart").focus();
 }
+
+// A browser older than the game's WebAssembly (from 2021 and 2022 on) cannot compile the
+// module, and the rest of the page's script never runs: it says so, instead of showing a
+// window that does nothing.
+window.addEventListener("load", function () {
+  if (typeof _Buton_Click !== "function") {
+    document.getElementById("ended-text").textContent =
+      "Браузърът е твърде стар за играта. Отворете я в по-нов браузър.";
+    document.getElementById("ended").hidden = false;
+  }
+});
