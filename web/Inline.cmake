@@ -1,8 +1,9 @@
 # Writes OUTPUT, the page TEMPLATE with the module's script SCRIPT in place of
 # @GEOGRAFIA_SCRIPT@: one file that needs nothing else. With WINDOW_TOOL (run by NODE),
 # the window's HTML that it prints in place of @GEOGRAFIA_HEAD@ and @GEOGRAFIA_WINDOW@.
+# With VERSION, the program's version in place of @GEOGRAFIA_VERSION@.
 # Run as: cmake -DTEMPLATE=page.html -DSCRIPT=module.js -DOUTPUT=page.html
-#               [-DNODE=node -DWINDOW_TOOL=window-html.js] -P Inline.cmake
+#               [-DNODE=node -DWINDOW_TOOL=window-html.js] [-DVERSION=1.2.3] -P Inline.cmake
 
 file(READ "${TEMPLATE}" page)
 file(READ "${SCRIPT}" script)
@@ -29,6 +30,13 @@ if(WINDOW_TOOL)
                     COMMAND_ERROR_IS_FATAL ANY)
     string(REPLACE "@GEOGRAFIA_HEAD@" "${head}" page "${page}")
     string(REPLACE "@GEOGRAFIA_WINDOW@" "${window}" page "${page}")
+endif()
+if(VERSION)
+    string(FIND "${page}" "@GEOGRAFIA_VERSION@" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${TEMPLATE} has no @GEOGRAFIA_VERSION@")
+    endif()
+    string(REPLACE "@GEOGRAFIA_VERSION@" "${VERSION}" page "${page}")
 endif()
 # The script last: its text is not searched for the window's marks.
 string(REPLACE "@GEOGRAFIA_SCRIPT@" "${script}" page "${page}")

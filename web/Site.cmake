@@ -2,10 +2,15 @@
 # folder's index.html, with the manifest link and the service worker's registration of
 # web/site/head.html added to its head; the manifest, the service worker and the icons,
 # rendered from ICON. The colour of the manifest and of the maskable icon's ground is the
-# window's, printed by COLOUR_TOOL from the window's definition.
+# window's, printed by COLOUR_TOOL from the window's definition. The service worker's
+# cache is named by the program's VERSION and by the content of what it keeps.
 # Run as: cmake -DPAGE=... -DSITE=... -DSOURCE=web/site -DICON=... -DNODE=node
-#               -DCOLOUR_TOOL=form-colour.js -DRSVG_CONVERT=rsvg-convert -P Site.cmake
+#               -DCOLOUR_TOOL=form-colour.js -DRSVG_CONVERT=rsvg-convert -DVERSION=1.2.3
+#               -P Site.cmake
 
+if(NOT VERSION MATCHES "^[0-9]+\\.[0-9]+\\.[0-9]+$")
+    message(FATAL_ERROR "VERSION is \"${VERSION}\", not a version such as 1.2.3")
+endif()
 execute_process(COMMAND "${NODE}" "${COLOUR_TOOL}" OUTPUT_VARIABLE FORM_COLOUR
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 if(NOT FORM_COLOUR MATCHES "^#[0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f]$")
