@@ -4,6 +4,7 @@
 #include "RuntimeError.h"
 #include "ValueRules.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace game {
@@ -55,6 +56,17 @@ std::int16_t toInt16(int value) {
 
 Game::Game(FormInterface& form, RandomSource& random) : form_(form), random_(random) {}
 
+std::optional<CategoryTable::Placed> Game::addCategory(AddedCategory category) {
+    const auto placed = categories_.add(std::move(category));
+    if (placed) {
+        const auto added = static_cast<std::size_t>(placed->category) - categories.size();
+        addedOrders_.resize(std::max(addedOrders_.size(), added + 1));
+        // A list that took another's place starts its own order.
+        addedOrders_[added].reset();
+    }
+    return placed;
+}
+
 void Game::Form_Load() {
     random_.seedFromClock();
     s_.categoryIndex = 0;
@@ -63,7 +75,7 @@ void Game::Form_Load() {
     form_.enableTimer1();
     s_.timerMode = GameState::IdleShuffle;
     form_.setBukwaText(attemptsField, attemptsAtStart);
-    PickRandomWord();
+    PickRandomWord(true);
     s_.cluePrefix = categories[0].cluePrefix;
 }
 
@@ -88,7 +100,7 @@ void Game::Obrabotwa_Click(int index) {
     }
     // Bound the draw by the newly chosen category's list before drawing from it.
     s_.lastIndex = listCount(answerList()) - 1;
-    PickRandomWord();
+    PickRandomWord(s_.timerMode != GameState::Marquee);
     StartGame();
 }
 
@@ -102,16 +114,24 @@ void Game::Timer1_Timer() {
         if (s_.scrollPos == 0) {
             s_.scrollPos = 1;
         }
-        const TextView text = s_.marqueeText;
-        const auto start = static_cast<std::size_t>(s_.scrollPos - 1);
-        form_.setStolicaText(displayLine,
-                             start < text.size() ? text.substr(start, width) : TextView{});
+        showMarqueeAt(s_.scrollPos, width);
     }
 }
 
-void Game::PickRandomWord() {
-    s_.wordIndex = drawWordIndex();
-    form_.setStolicaText(displayLine, listItem(answerList(), s_.wordIndex));
+// The slice of the marquee that starts at the 1-based `position`.
+void Game::showMarqueeAt(std::int32_t position, std::int16_t width) {
+    const TextView text = s_.marqueeText;
+    const auto start = static_cast<std::size_t>(position - 1);
+    form_.setStolicaText(displayLine, start < text.size() ? text.substr(start, width) : TextView{});
+}
+
+// Shows the answer drawn only where no game is about to be played: while the question
+// scrolls, the hidden word never appears in the display line.
+void Game::PickRandomWord(bool showAnswer) {
+    s_.wordIndex = drawQuestion();
+    if (showAnswer) {
+        form_.setStolicaText(displayLine, listItem(answerList(), s_.wordIndex));
+    }
 }
 
 void Game::StartGame() {
@@ -119,8 +139,14 @@ void Game::StartGame() {
     s_.scrollPos = 0;
     s_.hitCount = 0;
     s_.questionText = question(s_.cluePrefix, listItem(answerList() + 1, s_.wordIndex));
-    form_.setStolicaText(displayLine, listItem(answerList(), s_.wordIndex));
+    if (s_.timerMode != GameState::Marquee) {
+        form_.setStolicaText(displayLine, listItem(answerList(), s_.wordIndex));
+    }
     s_.marqueeText = marquee(s_.questionText);
+    if (s_.timerMode == GameState::Marquee) {
+        // What the next tick shows, the question from its start, not the answer.
+        showMarqueeAt(1, marqueeWidth(s_.marqueeText.size()));
+    }
     form_.setBukwaText(attemptsField, attemptsAtStart);
 }
 
@@ -130,7 +156,7 @@ void Game::newGame() {
     form_.setButonEnabled(letterButton, true);
     form_.setBukwaText(letterInput, U"");
     form_.setBukwaText(enteredLetters, U"");
-    PickRandomWord();
+    PickRandomWord(false);
     s_.timerMode = GameState::Marquee;
     s_.scrollPos = 0;
     StartGame();
@@ -184,8 +210,28 @@ void Game::endGame(TextView banner, TextView answer) {
     form_.setBukwaText(resultBanner, banner);
 }
 
+// The idle shuffle's draw: any answer of a teacher's list; of a built-in list, by its
+// own rule, which never reaches its last item.
 int Game::drawWordIndex() {
+    if (addedCategory()) {
+        return drawAnyItem(listCount(answerList()), random_);
+    }
     return drawIndex(random_.next(), s_.lastIndex);
+}
+
+// The word of a new game or of a category chosen: a teacher's list asks every question
+// before any again.
+int Game::drawQuestion() {
+    if (addedCategory()) {
+        const auto added = static_cast<std::size_t>(s_.categoryIndex) - categories.size();
+        return addedOrders_.at(added).next(listCount(answerList()), random_);
+    }
+    return drawWordIndex();
+}
+
+bool Game::addedCategory() const {
+    return s_.categoryIndex >= static_cast<int>(categories.size()) &&
+           s_.categoryIndex < categories_.size();
 }
 
 // The window has the lists List1(0) to List1(2n - 1) of its n categories; naming another

@@ -3,7 +3,10 @@
 #include "CategoryTable.h"
 #include "FormInterface.h"
 #include "GameState.h"
+#include "QuestionOrder.h"
 #include "RandomSource.h"
+
+#include <vector>
 
 namespace game {
 
@@ -45,18 +48,19 @@ public:
     /// window then holds its answers and clues as List1(2c) and List1(2c + 1) and adds
     /// its menu item Obrabotwa(c + 1); where it replaced the chosen category, the window
     /// chooses it again, so that no word of the list it replaced stays in play.
-    std::optional<CategoryTable::Placed> addCategory(AddedCategory category) {
-        return categories_.add(std::move(category));
-    }
+    std::optional<CategoryTable::Placed> addCategory(AddedCategory category);
 
 private:
-    void PickRandomWord();
+    void PickRandomWord(bool showAnswer);
     void StartGame();
     void guessLetter();
     void newGame();
     void endGame(TextView banner, TextView answer);
+    void showMarqueeAt(std::int32_t position, std::int16_t width);
 
     int drawWordIndex();
+    int drawQuestion();
+    bool addedCategory() const;
     int existingList(int index) const;
     int answerList() const;
     int listCount(int index) const;
@@ -66,6 +70,7 @@ private:
     RandomSource& random_;
     GameState s_;
     CategoryTable categories_;
+    std::vector<QuestionOrder> addedOrders_; ///< of the added categories, in their order
 };
 
 } // namespace game

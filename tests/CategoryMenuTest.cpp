@@ -133,10 +133,12 @@ TEST_F(AddedCategories, areChosenByTheItemsAfterTheBuiltInOnesAndPlayAsThey) {
     EXPECT_FALSE(placed->replaced);
     form.lists.push_back({U"МУСАЛА", U"ВИХРЕН", U"БОТЕВ"});
     form.lists.push_back({U"Рила", U"Пирин", U"Стара планина"});
-    chooseMenuItem(6, 1);
+    // The list's order: ВИХРЕН first, then МУСАЛА (the rest stays in place).
+    random.script = {0.5f, 0.0f};
+    game.Obrabotwa_Click(6);
     EXPECT_EQ(form.label1[0], U"Име на връх");
     EXPECT_EQ(state().questionText, U"Връх на планина Пирин e: ");
-    newGame(0);
+    game.Buton_Click(1);
     EXPECT_EQ(form.stolica[0], U"??????");
     for (const char32_t* letter : {U"м", U"у", U"с", U"а", U"л"}) {
         guess(letter);

@@ -20,6 +20,8 @@ struct FakeForm : game::FormInterface {
                                      U"Въведено:"};
     /// The game's own lists unless replaced, then the lists of added categories.
     std::vector<std::vector<game::Text>> lists = std::vector<std::vector<game::Text>>(10);
+    /// Every text written into the display line stolica(1), in order.
+    std::vector<game::Text> displayLineWrites;
     int timerEnableCalls = 0;
     int endProgramCalls = 0;
 
@@ -29,7 +31,12 @@ struct FakeForm : game::FormInterface {
     game::Text bukwaText(int index) const override { return bukwa.at(index); }
     void setBukwaText(int index, game::TextView text) override { bukwa.at(index) = text; }
     game::Text stolicaText(int index) const override { return stolica.at(index); }
-    void setStolicaText(int index, game::TextView text) override { stolica.at(index) = text; }
+    void setStolicaText(int index, game::TextView text) override {
+        stolica.at(index) = text;
+        if (index == 1) {
+            displayLineWrites.emplace_back(text);
+        }
+    }
     void setBukwaVisible(int index, bool visible) override { bukwaVisible.at(index) = visible; }
     void setButonEnabled(int index, bool enabled) override { butonEnabled.at(index) = enabled; }
     void setLabel1Caption(int index, game::TextView caption) override {

@@ -5,6 +5,7 @@
 #include "FakeForm.h"
 #include "Game.h"
 #include "RuntimeError.h"
+#include "SeededRandom.h"
 #include "ValueRules.h"
 
 #include <cstdlib>
@@ -15,14 +16,6 @@
 #include <vector>
 
 namespace {
-
-/// Reproducible draws for the game, from the test's own seed.
-struct SeededRandom : game::RandomSource {
-    explicit SeededRandom(std::uint32_t seed) : engine(seed) {}
-    void seedFromClock() override {}
-    float next() override { return static_cast<float>(engine() >> 8) * 0x1p-24f; }
-    std::mt19937 engine;
-};
 
 std::vector<game::Text> inputPool() {
     std::vector<game::Text> pool{U"",   U" ",       U"-", U"?",      U"'",  U"\t",
