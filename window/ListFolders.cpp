@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,6 +80,9 @@ QStringList listFolders() {
 
 QStringList listFilesAtStart() {
     QStringList files;
+    // Of several lists with one name, the folder that comes first wins: a teacher's own
+    // copy hides the school's.
+    std::set<std::u32string> names;
     for (const QString& folder : listFolders()) {
         // Tables saved as text, regular files and links to them; hidden ones, pipes,
         // devices and other files (a note for the teachers, say) are left alone.
@@ -86,7 +90,9 @@ QStringList listFilesAtStart() {
         const QStringList tables =
             toQString(form::listTexts::listFilePatterns).split(QLatin1Char(' '));
         for (const QString& name : dir.entryList(tables, QDir::Files, QDir::Name)) {
-            files << dir.filePath(name);
+            if (names.insert(wordlists::listName(name.toStdU32String())).second) {
+                files << dir.filePath(name);
+            }
         }
     }
     return files;

@@ -29,7 +29,8 @@ QString userListFolder();
 /// each folder of $XDG_DATA_DIRS (by default /usr/local/share and /usr/share).
 QStringList listFolders();
 
-/// The files of every list folder, each folder's in name order, the user's first.
+/// The files of every list folder, each folder's in name order, the user's first; of
+/// files that name one list, only the first.
 QStringList listFilesAtStart();
 
 } // namespace window

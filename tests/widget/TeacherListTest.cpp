@@ -89,14 +89,15 @@ TEST_P(TeacherLists, aListOpenedBecomesACategoryThatPlaysToBravo) {
     random.pushIndex(0);
     form->Obrabotwa[6]->trigger();
     EXPECT_EQ(form->Label1[0]->text(), QStringLiteral("Възможно име на връх"));
-    clickNewGame(0);
+    // The choice asked МУСАЛА; the new game asks the other question.
+    QTest::mouseClick(Buton(1), Qt::LeftButton);
     EXPECT_EQ(stolica(0)->text(), QStringLiteral("??????"));
-    for (const char* letter : {"м", "у", "с", "а", "л"}) {
+    for (const char* letter : {"в", "и", "х", "р", "е", "н"}) {
         typeAndGuess(QString::fromUtf8(letter));
     }
     EXPECT_EQ(bukwa(2)->text(), QStringLiteral("Браво!"));
     EXPECT_EQ(QString::fromStdU32String(game->state().questionText),
-              QStringLiteral("Най-високият връх на планина Рила e: МУСАЛА"));
+              QStringLiteral("Най-високият връх на планина Пирин e: ВИХРЕН"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, TeacherLists, ::testing::Values("dialog", "drop"));
@@ -134,6 +135,31 @@ TEST_F(TeacherLists, aKeptListAndTheListFoldersLoadAtStartTheirProblemsToldOnce)
     EXPECT_TRUE(told[0].text.contains(QStringLiteral("ред 3: няма отговор")));
     EXPECT_TRUE(told[0].text.contains(QStringLiteral("„fifo.csv“ не е зареден")));
     EXPECT_FALSE(told[0].text.contains(QStringLiteral("ПРОЧЕТИ")));
+}
+
+TEST_F(TeacherLists, theUsersOwnCopyHidesTheSchoolsListOfTheSameNameAtStart) {
+    // A corrected copy in the user's folder wins over the one under $XDG_DATA_DIRS, silently.
+    for (const char* folder : {"home/geografia/lists", "shared/geografia/lists"}) {
+        ASSERT_TRUE(QDir().mkpath(dir.filePath(QString::fromUtf8(folder))));
+    }
+    write(QStringLiteral("home/geografia/lists/Върхове.csv"),
+          "Моят връх;Планина\nМусала;Рила\nВихрен;Пирин\n");
+    write(QStringLiteral("shared/geografia/lists/Върхове.csv"), peaks);
+    create();
+    random.pushIndex(0);
+    told.clear();
+    form->openLists->setMessenger([this](QWidget*, const ListMessage& message) {
+        told.push_back(message);
+        return false;
+    });
+    ASSERT_TRUE(form->load());
+    form->openLists->openAtStart({});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(form->Obrabotwa.size(), 7u);
+    random.pushIndex(0);
+    form->Obrabotwa[6]->trigger();
+    EXPECT_EQ(form->Label1[0]->text(), QStringLiteral("Моят връх"));
+    EXPECT_TRUE(told.empty());
 }
 
 TEST_F(TeacherLists, hostileTextsShowAsTypedInTheMenuTheHintAndTheMessage) {
