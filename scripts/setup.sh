@@ -4,6 +4,19 @@
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# Every date that a build writes into a file (the package's changelog, manual page and
+# AppStream data, the times inside its archives and the site's zip) is the last commit's,
+# passed as Debian's tools read it, so that one commit builds to the same bytes at any
+# time. A SOURCE_DATE_EPOCH given from outside is kept.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$repo_root" log -1 --format=%ct 2>/dev/null) || SOURCE_DATE_EPOCH=
+    if [ -n "$SOURCE_DATE_EPOCH" ]; then
+        export SOURCE_DATE_EPOCH
+    else
+        unset SOURCE_DATE_EPOCH
+    fi
+fi
+
 # The packages of the named lists (scripts/packages/NAME.txt) that are not installed.
 missing_packages() {
     local list pkg
