@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
 # Builds the Debian package, checks its control data and contents, has lintian check it
 # as Debian does, and starts the program it holds under Xvfb, ending it through "Изход".
-# Usage: DebianPackage.sh BUILD_DIR X11_PROGRAM_TEST
+# Given a package instead of a build folder (a release's, from ./run dist), checks that.
+# Usage: DebianPackage.sh BUILD_DIR|PACKAGE.deb X11_PROGRAM_TEST
 set -u
-build_dir=$(cd "$1" && pwd)
 x11_test=$2
 work=$(mktemp -d)
 source "$(dirname "$0")/Checks.sh"
 trap 'rm -rf "$work" "$check_errors"' EXIT
 
-(cd "$work" && cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1)
-deb=$(find "$work/out" -maxdepth 1 -name 'geografia_*.deb' | head -n 1)
-if [ -z "$deb" ]; then
-    echo "FAILED: cpack built no package"
-    cat "$work/cpack.log"
-    exit 1
+if [ -f "$1" ]; then
+    deb=$1
+else
+    build_dir=$(cd "$1" && pwd)
+    (cd "$work" && cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1)
+    deb=$(find "$work/out" -maxdepth 1 -name 'geografia_*.deb' | head -n 1)
+    if [ -z "$deb" ]; then
+        echo "FAILED: cpack built no package"
+        cat "$work/cpack.log"
+        exit 1
+    fi
+    echo "ok: cpack built $(basename "$deb")"
 fi
-echo "ok: cpack built $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
