@@ -2,6 +2,7 @@
 
 #include "Definition.h"
 #include "EnterClicks.h"
+#include "Session.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -73,7 +74,6 @@ LetterPanel::LetterPanel(QWidget* parent) : QWidget(parent) {
     grid->setContentsMargins(keys::gapPixels, keys::gapPixels, keys::gapPixels, keys::gapPixels);
     grid->setSpacing(keys::gapPixels);
     for (int i = 0; i < keyCount; ++i) {
-        const QString& character = characters()[static_cast<std::size_t>(i)];
         auto* key = new LetterKey(toQString(keys::caption(i)), freshPalette, usedPalette, this);
         key->setObjectName(QStringLiteral("key(%1)").arg(i));
         QFont font = this->font();
@@ -84,8 +84,7 @@ LetterPanel::LetterPanel(QWidget* parent) : QWidget(parent) {
         clickOnEnter(key);
         key->setAccessibleName(toQString(keys::accessibleName(i)));
         key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        connect(key, &QPushButton::clicked, this,
-                [this, character] { emit letterChosen(character); });
+        connect(key, &QPushButton::clicked, this, [this, i] { emit keyChosen(i); });
         grid->addWidget(key, i / keys::columns, i % keys::columns);
         keys_[static_cast<std::size_t>(i)] = key;
     }
@@ -94,7 +93,7 @@ LetterPanel::LetterPanel(QWidget* parent) : QWidget(parent) {
 
 void LetterPanel::markUsed(const QString& entered) {
     for (int i = 0; i < keyCount; ++i) {
-        const bool used = entered.contains(characters()[static_cast<std::size_t>(i)]);
+        const bool used = session::letterKeyUsed(i, entered.toStdU32String());
         static_cast<LetterKey*>(keys_[static_cast<std::size_t>(i)])->setUsed(used);
     }
 }

@@ -12,7 +12,7 @@ namespace window {
 /**
  * Keys for the 30 letters of the Bulgarian alphabet, a blank and a hyphen, for pupils
  * whose keyboard has no Cyrillic layout or who play on a touch screen. A key stands for
- * typing its character; the window turns a click into a guess (letterChosen).
+ * typing its character; the window turns a click into a guess (keyChosen).
  */
 class LetterPanel : public QWidget {
     Q_OBJECT
@@ -32,7 +32,8 @@ public:
     void markUsed(const QString& entered);
 
 signals:
-    void letterChosen(const QString& character);
+    /// Key `key` was clicked (form::letterKeys).
+    void keyChosen(int key);
 
 private:
     std::array<QPushButton*, keyCount> keys_{};

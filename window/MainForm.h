@@ -2,6 +2,7 @@
 
 #include "AddedLists.h"
 #include "FormInterface.h"
+#include "Session.h"
 #include "WordLists.h"
 
 #include <QMainWindow>
@@ -44,15 +45,14 @@ using ErrorReporter = std::function<void(int number, const QString& message)>;
 
 /**
  * The game's one window, MainForm: its fields, buttons, labels, menu bar and timer,
- * and the binding of their events to the game's handlers.
+ * created from the window's definition, and their events handed to the game's session.
  *
- * Every call into the game runs to its end on the event thread. A run-time error
- * that leaves a handler is shown (in an error message box, unless another reporter is
- * set), and then the program ends with a non-zero status (programEnded). Once the
- * program is ending, through "Изход" or an error, the timer stops and no event reaches
- * the game any more.
+ * A run-time error that leaves a handler is shown (in an error message box, unless
+ * another reporter is set), and then the program ends with a non-zero status
+ * (programEnded). Once the program is ending, through "Изход" or an error, the timer
+ * stops and no event reaches the game any more.
  */
-class MainForm : public QMainWindow, public game::FormInterface {
+class MainForm : public QMainWindow, public game::FormInterface, session::WindowSide {
     Q_OBJECT
 
 public:
@@ -65,6 +65,9 @@ public:
     /// is bound once: a later call changes nothing.
     void bind(game::Game& game);
 
+    /// What the window does alike with the page: events, teachers' lists, letter keys.
+    session::Session& session() { return session_; }
+
     /// Replaces the error message box, as tests do so as not to wait on a modal box.
     void setErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
@@ -73,10 +76,7 @@ public:
     bool load();
 
     /// True once a run-time error has ended the program; no event reaches the game after it.
-    bool failed() const { return failed_; }
-
-    /// True once the program is ending, by "Изход" or by a run-time error.
-    bool ending() const { return ending_; }
+    bool failed() const { return session_.failed(); }
 
     // The elements, by their names and indices.
     std::array<QLineEdit*, 4> bukwa{};   ///< bukwa(0) to bukwa(3)
@@ -96,9 +96,9 @@ public:
     /// Opens teachers' lists: Ctrl+O, files dropped on the window, and at start-up.
     OpenLists* openLists = nullptr;
 
-    /// Adds the list file's bytes to the game as a category (see AddedLists::load) with
-    /// its menu item; where it replaced the chosen category, that is chosen again. Call
-    /// once the window is bound, between the game's handlers.
+    /// Adds the list file's bytes to the game as a category (see Session::addList); a
+    /// file given once the program is ending is told as unreadable. Call between the
+    /// game's handlers.
     wordlists::AddedLists::Outcome addList(std::string_view bytes, std::u32string_view fileName,
                                            std::size_t fileSize);
 
@@ -120,9 +120,17 @@ signals:
     void programEnded(int exitCode);
 
 private:
+    // What the window does for the session.
+    void endWithError(int number, game::TextView description) override;
+    void endNormally() override;
+    void showMenuItem(int item, game::TextView caption) override;
+    bool letterButtonEnabled() const override;
+    void focusLetterBox() override;
+
+    // Creating the window from its definition (MainFormLayout.cpp).
+    void applyFormLook();
     QWidget* createElement(const form::Element& element, QWidget* client);
     void createElements();
-    void applyFormLook();
     void applyLooks();
     void fillRules();
     void createMenu();
@@ -130,20 +138,10 @@ private:
     void bindKeyboard();
     void showLetterPanel();
     void connectMenuItem(int index);
-
-    /// Calls into the game; a run-time error is shown and ends the program.
-    bool dispatch(const std::function<void()>& handler);
-    void fail(int number, const QString& message);
     void endWith(int exitCode);
 
-    void guess();
-    void newGame();
-
-    const WordLists& lists_;
-    wordlists::AddedLists addedLists_;
-    game::Game* game_ = nullptr;
-    bool failed_ = false;
-    bool ending_ = false;
+    session::Session session_;
+    bool bound_ = false;
     ErrorReporter reportError_;
 };
 

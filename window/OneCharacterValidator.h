@@ -7,12 +7,10 @@ class QLineEdit;
 namespace window {
 
 /**
- * Keeps a line edit to one character (one code point, so never half a surrogate pair).
- * Into an empty box, or over its selected character, a paste of several characters leaves
- * its first that the box can show: control characters (a line break, a tab) and line or
- * paragraph separators at its start are skipped. Beside a character that stays, anything
- * typed or pasted is refused. Text set by the program (through setTextUnchecked) is not
- * checked.
+ * Keeps a line edit to one character, as the letter box keeps (session::keptInLetterBox):
+ * into an empty box, or over its selected character, a paste of several characters leaves
+ * its first that the box can show; beside a character that stays, anything typed or
+ * pasted is refused. Text set by the program (through setTextUnchecked) is not checked.
  */
 class OneCharacterValidator : public QValidator {
     Q_OBJECT
@@ -22,16 +20,6 @@ public:
     explicit OneCharacterValidator(QLineEdit* edit);
 
     State validate(QString& input, int& pos) const override;
-
-    /// The first character of `text`; empty for an empty text.
-    static QString firstCharacter(const QString& text);
-
-    /// The first character of `text` that a line edit shows, past the control characters
-    /// and separators at its start; empty when there is none.
-    static QString firstShownCharacter(const QString& text);
-
-    /// The number of characters of `text`, a surrogate pair counting once.
-    static qsizetype characterCount(const QString& text);
 
 private:
     QString before_;           ///< the box's text before the edit being checked

@@ -1,0 +1,135 @@
+#include "Session.h"
+
+#include "FormDefinition.h"
+#include "ListFile.h"
+#include "RuntimeError.h"
+
+namespace session {
+
+namespace {
+
+constexpr int letterInput = 0;  // bukwa(0)
+constexpr int letterButton = 0; // Buton(0)
+
+} // namespace
+
+Session::Session(game::FormInterface& form, WindowSide& window, const wordlists::Lists& lists)
+    : form_(form), window_(window), lists_(lists) {}
+
+void Session::bind(game::Game& game) {
+    if (game_ == nullptr) {
+        game_ = &game;
+    }
+}
+
+bool Session::Form_Load() {
+    return dispatch([this] { game_->Form_Load(); });
+}
+
+void Session::Buton_Click(int index) {
+    dispatch([this, index] { game_->Buton_Click(index); });
+    focusLetterBoxUnlessEnded();
+}
+
+void Session::Obrabotwa_Click(int index) {
+    dispatch([this, index] { game_->Obrabotwa_Click(index); });
+    // Whichever item was chosen, by pointer or key: the next letter is typed at once.
+    focusLetterBoxUnlessEnded();
+}
+
+void Session::Timer1_Timer() {
+    dispatch([this] { game_->Timer1_Timer(); });
+}
+
+void Session::enterInLetterBox() {
+    if (!ended_ && window_.letterButtonEnabled()) {
+        Buton_Click(letterButton);
+    }
+}
+
+void Session::letterKey(int key) {
+    if (ended_ || key < 0 || key >= form::letterKeys::count || !window_.letterButtonEnabled()) {
+        return;
+    }
+    form_.setBukwaText(letterInput,
+                       form::letterKeys::characters.substr(static_cast<std::size_t>(key), 1));
+    Buton_Click(letterButton);
+}
+
+std::optional<Session::Outcome>
+Session::addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize) {
+    if (ended_ || game_ == nullptr) {
+        return std::nullopt;
+    }
+    Outcome outcome = added_.load(*game_, bytes, fileName, fileSize);
+    if (outcome.category) {
+        const int item = *outcome.category + 1;
+        window_.showMenuItem(item, menuCaption(*outcome.category));
+        if (outcome.chooseAgain) {
+            Obrabotwa_Click(item);
+        }
+    }
+    return outcome;
+}
+
+game::TextView Session::menuCaption(int category) const {
+    return game_ != nullptr && category >= 0 && category < game_->categoryTable().size()
+               ? game_->categoryTable()[category].menuCaption
+               : game::TextView{};
+}
+
+int Session::List1Count(int index) const {
+    return wordlists::AddedLists::holds(index) ? added_.count(index)
+                                               : wordlists::itemCount(lists_, index);
+}
+
+game::TextView Session::List1Item(int index, int item) const {
+    return wordlists::AddedLists::holds(index) ? added_.item(index, item)
+                                               : wordlists::itemAt(lists_, index, item);
+}
+
+template <typename Handler> bool Session::dispatch(Handler handler) {
+    if (ended_ || game_ == nullptr) {
+        return false;
+    }
+    try {
+        handler();
+    } catch (const game::RuntimeError& error) {
+        fail(error.number(), wordlists::fromUtf8(error.what()));
+        return false;
+    } catch (const std::exception& error) {
+        // Not one of the game's own errors: shown the same way, as the platform would.
+        fail(form::internalErrorNumber,
+             game::Text(form::internalErrorPrefix) + wordlists::fromUtf8(error.what()));
+        return false;
+    }
+    if (endAsked_) {
+        ended_ = true;
+        window_.endNormally();
+    }
+    return true;
+}
+
+void Session::fail(int number, game::TextView description) {
+    // Ended before the report, so that no tick reaches the game while it shows.
+    ended_ = true;
+    failed_ = true;
+    window_.endWithError(number, description);
+}
+
+void Session::focusLetterBoxUnlessEnded() {
+    // Once ended, the end message or the error dialog holds the focus.
+    if (!ended_) {
+        window_.focusLetterBox();
+    }
+}
+
+bool letterKeyUsed(int key, game::TextView entered) {
+    if (key < 0 || key >= form::letterKeys::count) {
+        return false;
+    }
+    return entered.find(form::letterKeys::characters[static_cast<std::size_t>(key)]) !=
+           game::TextView::npos;
+}
+
+} // namespace session
