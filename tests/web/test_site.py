@@ -2,9 +2,16 @@
 keeps itself for playing offline, and a page saved from it is one file again."""
 
 import http.server
+import shutil
+import socket
+import tempfile
 import threading
+import time
 import unittest
 from functools import partial
+from pathlib import Path
+
+from selenium.common.exceptions import TimeoutException
 
 from test_lists import QuietHandler
 from webpage import PAGE, PageTestCase
@@ -12,12 +19,42 @@ from webpage import PAGE, PageTestCase
 SITE = PAGE.parent / "site"
 
 
+class SilentServer:
+    """A server that takes every connection on 127.0.0.1:port and never answers, as a
+    school's Wi-Fi behind a login page or a dropped link: for at most `seconds`, then it
+    closes itself and every connection it took."""
+
+    def __init__(self, port, seconds=20):
+        self.listener = socket.socket()
+        self.listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        self.listener.bind(("127.0.0.1", port))
+        self.listener.listen(64)
+        self.listener.settimeout(0.1)
+        self.taken = []
+        self.end = time.monotonic() + seconds
+        self.thread = threading.Thread(target=self.hold, daemon=True)
+        self.thread.start()
+
+    def hold(self):
+        while time.monotonic() < self.end:
+            try:
+                self.taken.append(self.listener.accept()[0])
+            except OSError:  # the timeout, or closed
+                continue
+        for connection in self.taken + [self.listener]:
+            connection.close()
+
+    def close(self):
+        self.end = 0
+        self.thread.join()
+
+
 class SiteTest(PageTestCase):
 
-    def serve(self):
+    def serve(self, folder=SITE):
         """Serves the site folder on a port of its own, so each test has its own origin."""
         server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                                 partial(QuietHandler, directory=str(SITE)))
+                                                 partial(QuietHandler, directory=str(folder)))
         threading.Thread(target=server.serve_forever, daemon=True).start()
         self.addCleanup(server.server_close)
         self.addCleanup(server.shutdown)
@@ -27,14 +64,25 @@ class SiteTest(PageTestCase):
         self.driver.get(url)
         self.wait_for(lambda: self.value("bukwa-1") == "5", "the page did not start")
 
-    def test_it_installs_and_after_one_visit_plays_with_no_network(self):
-        server = self.serve()
-        self.open_url(f"http://127.0.0.1:{server.server_port}/geografia.html?test-lists")
-        self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
-                         {"installabilityErrors": []})
+    def wait_for_service_worker(self):
         self.wait_for(lambda: self.js("const w = navigator.serviceWorker.controller;"
                                       "return w && w.state") == "activated",
                       "no active service worker controls the page", timeout=10)
+
+    def assertPlays(self):
+        """A new game takes a guess: the letter is entered, and it is a hit or costs one
+        attempt (the site's page draws from the game's own lists at random)."""
+        self.new_game()
+        self.guess("а")
+        self.assertEqual(self.value("bukwa-3"), "А")
+        self.assertEqual(self.value("bukwa-1"), "5" if "А" in self.value("stolica-0") else "4")
+
+    def test_it_installs_and_after_one_visit_plays_with_no_network(self):
+        server = self.serve()
+        self.open_url(f"http://127.0.0.1:{server.server_port}/geografia.html")
+        self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
+                         {"installabilityErrors": []})
+        self.wait_for_service_worker()
         # The app's colour is the window's.
         colours = self.driver.execute_async_script("""
             const done = arguments[arguments.length - 1];
@@ -58,9 +106,50 @@ class SiteTest(PageTestCase):
         self.wait_for(lambda: self.js("return !!document.getElementById('bukwa-1')"
                                       " && document.getElementById('bukwa-1').value") == "5",
                       "the page did not start offline")
-        self.new_game()
-        self.guess("с")
-        self.assertEqual(self.value("stolica-0"), "С????")
+        self.assertPlays()
+
+    def test_after_one_visit_it_plays_at_once_from_a_server_that_never_answers(self):
+        """Within 3 s, with the server replaced by one that takes the connection and never
+        answers: the kept copy, not the network, starts the game."""
+        server = self.serve()
+        url = f"http://127.0.0.1:{server.server_port}/geografia.html"
+        self.open_url(url)
+        self.wait_for_service_worker()
+        server.shutdown()
+        server.server_close()
+        silent = SilentServer(server.server_port)
+        self.addCleanup(silent.close)
+        # As on a later day: the browser's own cache of the site no longer answers.
+        self.driver.execute_cdp_cmd("Network.clearBrowserCache", {})
+        self.driver.set_page_load_timeout(3)
+        self.addCleanup(self.driver.set_page_load_timeout, 20)
+        started = time.monotonic()
+        try:
+            self.driver.get(url)
+            self.wait_for(lambda: self.value("bukwa-1") == "5", "the page did not start",
+                          timeout=max(0, 3 - (time.monotonic() - started)))
+        except TimeoutException:
+            self.fail(f"no game after {time.monotonic() - started:.1f} s")
+        self.assertLess(time.monotonic() - started, 3)
+        self.assertPlays()
+
+    def test_a_page_uploaded_anew_plays_from_the_start_after_the_next_visit(self):
+        """The kept page answers the visit after the upload; the one after, the new page."""
+        site = Path(tempfile.mkdtemp(prefix="geografia-site-"))
+        self.addCleanup(shutil.rmtree, site, ignore_errors=True)
+        shutil.copytree(SITE, site, dirs_exist_ok=True)
+        server = self.serve(site)
+        url = f"http://127.0.0.1:{server.server_port}/geografia.html"
+        self.open_url(url)
+        self.wait_for_service_worker()
+        page = (site / "geografia.html").read_text()
+        (site / "geografia.html").write_text(page.replace("<head>", '<head><meta name="new">', 1))
+        new = "return !!document.querySelector('meta[name=new]')"
+        self.open_url(url)
+        self.assertFalse(self.js(new), "the network, not the kept copy, answered")
+        self.wait_for(lambda: self.open_url(url) or self.js(new), "the new page never came",
+                      timeout=10, poll=0.5)
+        self.assertPlays()
 
     def test_a_page_saved_from_it_has_no_manifest_and_no_service_worker(self):
         server = self.serve()
