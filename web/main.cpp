@@ -1,10 +1,10 @@
-// The browser edition: the game in the page's window, with the game's own word lists,
-// or with the page's parameter ?test-lists a few fixed ones, and the teachers' lists that
-// the page hands in (lists.js).
+// The browser edition: the game in the page's window, with the game's own word lists and
+// the teachers' lists that the page hands in (lists.js), drawn with the page's random
+// numbers (PageRandom.h).
 
-#include "ClockRandom.h"
 #include "Game.h"
 #include "ListFile.h"
+#include "PageRandom.h"
 #include "WebForm.h"
 #include "WordLists.h"
 
@@ -13,22 +13,6 @@
 #include <emscripten/emscripten.h>
 
 namespace {
-
-EM_JS(int, jsTestListsAsked, (),
-      { return new URLSearchParams(location.search).has("test-lists"); });
-
-web::WordLists pageWordLists() {
-    web::WordLists lists = wordlists::all();
-    if (jsTestListsAsked()) {
-        // A word is drawn from all items but the last, so every "Столици" word is СОФИЯ;
-        // "Реки" with a single pair leaves nothing to draw from: division by zero.
-        lists[0] = {U"СОФИЯ", U"ПЛОВДИВ"};
-        lists[1] = {U"БЪЛГАРИЯ", U"БЪЛГАРИЯ"};
-        lists[4] = {U"ДУНАВ"};
-        lists[5] = {U"ЕВРОПА"};
-    }
-    return lists;
-}
 
 web::WebForm* page = nullptr;
 
@@ -117,10 +101,8 @@ EMSCRIPTEN_KEEPALIVE void List_Unreadable() {
 
 int main() {
     // They live as long as the page: the module keeps running after main returns.
-    static const web::WordLists lists = pageWordLists();
-    static web::WebForm form(lists);
-    static game::ClockRandom random;
-    static game::Game game(form, random);
+    static web::WebForm form(wordlists::all());
+    static game::Game game(form, web::pageRandom());
     form.bind(game);
     page = &form;
     form.load();

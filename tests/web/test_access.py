@@ -6,6 +6,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 from test_layout import MENU
+from test_lifecycle import NO_SUCH_ITEM
 from test_play import KEYS
 from webpage import PageTestCase
 
@@ -74,7 +75,7 @@ class AccessibilityTreeTest(PageTestCase):
 
     def test_fields_menu_buttons_keys_and_the_live_banner(self):
         """Names and roles as on the desktop; the banner's text reaches an existing live region."""
-        self.open(test_lists=True)
+        self.open(known_words=True)
         tree = AxTree(self.driver)
         for element_id, name in FIELD_NAMES.items():
             with self.subTest(element_id):
@@ -113,13 +114,13 @@ class AccessibilityTreeTest(PageTestCase):
         self.assertEqual(AxTree(self.driver).text("result-status"), "")
 
     def test_error_dialog_and_end_message_are_named_and_take_the_focus(self):
-        self.open(test_lists=True)
-        self.click("Obrabotwa-3")  # one river: division by zero
+        self.open()
+        self.js(NO_SUCH_ITEM)
         self.wait_for(lambda: self.js("return document.getElementById('runtime-error').open"),
                       "no run-time error dialog")
         role, name, description = AxTree(self.driver).summary("runtime-error")
         self.assertEqual((role, name), ("alertdialog", "География"))
-        self.assertEqual(description, "Run-time error '11': Division by zero")
+        self.assertEqual(description, "Run-time error '340': Control array element doesn't exist")
         self.assertEqual(self.focused_id(), "runtime-error-ok")
         ActionChains(self.driver).send_keys(Keys.ENTER).perform()
         self.wait_for(lambda: self.shown("ended"), "no end message")

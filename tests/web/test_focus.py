@@ -48,7 +48,7 @@ class FocusTest(PageTestCase):
     def test_a_composed_character_lands_whole_and_the_enter_committing_it_guesses_nothing(self):
         """"k", "ka", then "か" committed: the box holds "か"; Enter during the composition or
         Safari's Enter after it (keyCode 229) is no guess; the next Enter is."""
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.new_game()
         self.assertEqual(self.focused_id(), "bukwa-0")
         for text in ("k", "ka"):
@@ -75,7 +75,7 @@ class FocusTest(PageTestCase):
     def test_ticks_and_guesses_never_move_the_focus_though_selections_focus(self):
         """With a setSelectionRange that focuses its field, as WebKit's, the letter box keeps
         the focus through ticks and guesses; the display line, focused, keeps it too."""
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.js(FOCUSING_SELECTION)
         self.new_game()
         for letter in "бсж":

@@ -45,7 +45,7 @@ class LayoutTest(PageTestCase):
 
     def test_every_element_lies_at_its_place_with_its_size(self):
         """Each element's box in the client area is its twips box over 15, the banner too."""
-        self.open(test_lists=True)
+        self.open()
         client = self.client_box("client")
         self.assertAlmostEqual(client[2], CLIENT_PX[0], delta=0.75)
         self.assertAlmostEqual(client[3], CLIENT_PX[1], delta=0.75)
@@ -117,7 +117,7 @@ class ColourTest(PageTestCase):
 
     def test_form_colour_and_solid_faces_on_screen(self):
         """Form colour around the elements and outside the window; solid button and mask faces."""
-        self.open(test_lists=True)
+        self.open()
         png = self.screenshot()
         self.assertColour(png, "client", 4, 100, FORM)       # left of "Нова игра"
         self.assertColour(png, "client", 616, 120, FORM)     # right of "Въвеждам буква"

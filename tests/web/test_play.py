@@ -7,7 +7,7 @@ from selenium.webdriver.common.keys import Keys
 
 from webpage import PageTestCase
 
-# With ?test-lists every word of "Столици" is СОФИЯ, its clue БЪЛГАРИЯ.
+# On the page with known words every word of "Столици" is СОФИЯ, its clue БЪЛГАРИЯ.
 KEYS = list("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЬЮЯ") + [" ", "-"]
 
 
@@ -23,7 +23,7 @@ class PlayTest(PageTestCase):
 
     def test_lower_case_letters_typed_in_win_the_game(self):
         """с, о, ф, и, я reveal СОФИЯ letter by letter and end with "Браво!"."""
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.new_game()
         self.assertEqual(self.value("stolica-0"), "?????")
         self.assertFalse(self.shown("bukwa-2"))
@@ -36,7 +36,7 @@ class PlayTest(PageTestCase):
 
     def test_five_misses_typed_in_lose_the_game(self):
         """Each miss costs one attempt; the fifth leaves "0" and "Жалко!"."""
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.new_game()
         for left, letter in zip("43210", "бвгде"):
             self.guess(letter)
@@ -47,7 +47,7 @@ class PlayTest(PageTestCase):
 
     def test_letter_keys_play_a_game(self):
         """A key types its letter and guesses; used keys turn grey and stay usable."""
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.new_game()
         self.click(f"key-{KEYS.index('Б')}")
         self.assertEqual(self.value("bukwa-1"), "4")
@@ -66,7 +66,7 @@ class KeyboardTest(PageTestCase):
 
     def test_enter_in_the_letter_box_presses_the_letter_button_while_enabled(self):
         """Enter guesses like the button; after the win it no longer reaches the game."""
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.new_game()
         box = self.element("bukwa-0")
         box.send_keys("с", Keys.ENTER)
@@ -80,7 +80,7 @@ class KeyboardTest(PageTestCase):
         self.assertEqual(self.value("bukwa-1"), "5")
 
     def test_focus_returns_to_the_letter_box_after_a_guess_and_a_new_game(self):
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.new_game()
         self.assertEqual(self.focused_id(), "bukwa-0")
         self.guess("о")
@@ -91,7 +91,7 @@ class KeyboardTest(PageTestCase):
         self.assertEqual(self.focused_id(), "bukwa-0")
 
     def test_alt_n_starts_a_new_game_as_its_tooltip_says(self):
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.assertEqual(self.element("Buton-1").get_attribute("title"), "Нова игра (Alt+N)")
         self.assertEqual(self.value("stolica-0"), " Нова игра")
         self.element("bukwa-0").send_keys(Keys.ALT, "n")
@@ -99,7 +99,7 @@ class KeyboardTest(PageTestCase):
 
     def test_letter_box_keeps_one_character(self):
         """Typing two characters or inserting three at once leaves the first one only."""
-        self.open(test_lists=True)
+        self.open()
         box = self.element("bukwa-0")
         box.send_keys("аб")
         self.assertEqual(self.value("bukwa-0"), "а")
@@ -134,7 +134,7 @@ class KeyboardTest(PageTestCase):
 
     def test_read_only_fields_refuse_typing(self):
         """Attempts, entered letters and the mask keep the game's text whatever is typed."""
-        self.open(test_lists=True)
+        self.open(known_words=True)
         self.new_game()
         self.guess("ж")
         for element_id, text in (("bukwa-1", "4"), ("bukwa-3", "Ж"), ("stolica-0", "?????")):

@@ -28,14 +28,14 @@ def design_overlap(first, second):
 
 class ViewportTest(PageTestCase):
 
-    def open_on(self, viewport, phone):
+    def open_on(self, viewport, phone, known_words=False):
         width, height = viewport
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": 3 if phone else 1,
             "mobile": phone})
         self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
                                     {"enabled": True, "maxTouchPoints": 5})
-        self.driver.get(page_url(test_lists=True))
+        self.driver.get(page_url(known_words))
         self.wait_for(lambda: self.value("bukwa-1") == "5", "the page did not start")
 
     def boxes(self):
@@ -132,7 +132,7 @@ class ViewportTest(PageTestCase):
     def test_taps_on_the_letter_keys_win_and_lose_a_game(self):
         for name, viewport, phone in DEVICES:
             with self.subTest(name):
-                self.open_on(viewport, phone)
+                self.open_on(viewport, phone, known_words=True)
                 self.tap("Buton-1")
                 self.wait_for(lambda: self.value("stolica-0") == "?????", "no game by a tap")
                 for n, letter in enumerate("СОФИЯ", 1):

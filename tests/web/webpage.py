@@ -15,6 +15,10 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 PAGE = Path(os.environ.get("GEOGRAFIA_WEB_PAGE",
                            Path(__file__).resolve().parents[2] / "build/web/geografia.html"))
+# The same page built for the tests alone (web/KnownPageRandom.cpp): with the game's own
+# lists, its draws always take item 46, so that every word of "Столици" is СОФИЯ, its clue
+# БЪЛГАРИЯ.
+TEST_PAGE = Path(os.environ.get("GEOGRAFIA_WEB_TEST_PAGE", PAGE.parent / "geografia-test.html"))
 CHROMIUM = "/usr/lib/chromium/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 
@@ -23,8 +27,12 @@ TWIPS_PER_PX = 15
 CLIENT_PX = (9345 / TWIPS_PER_PX, 5340 / TWIPS_PER_PX)
 
 
-def page_url(test_lists=False):
-    return PAGE.resolve().as_uri() + ("?test-lists" if test_lists else "")
+def page_url(known_words=False):
+    """The page that everyone gets, or with known words the one built for the tests."""
+    page = TEST_PAGE if known_words else PAGE
+    if not page.is_file():
+        raise AssertionError(f"no page at {page}: build the web preset first")
+    return page.resolve().as_uri()
 
 
 class PageTestCase(unittest.TestCase):
@@ -55,14 +63,14 @@ class PageTestCase(unittest.TestCase):
 
     # --- loading -------------------------------------------------------------------------
 
-    def open(self, test_lists=False, viewport=None):
+    def open(self, known_words=False, viewport=None):
         """Loads the page with a viewport of its own and waits until the window has loaded."""
         width, height = viewport or self.VIEWPORT
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
         self.driver.get_log("performance")  # what happened before this load
         self.driver.get_log("browser")
-        self.driver.get(page_url(test_lists))
+        self.driver.get(page_url(known_words))
         # The load handler writes the five attempts: the game is up.
         self.wait_for(lambda: self.value("bukwa-1") == "5", "the page did not start")
 
