@@ -20,33 +20,19 @@ SITE = PAGE.parent / "site"
 
 
 class SilentServer:
-    """A server that takes every connection on 127.0.0.1:port and never answers, as a
-    school's Wi-Fi behind a login page or a dropped link: for at most `seconds`, then it
-    closes itself and every connection it took."""
+    """Takes every connection on 127.0.0.1:port and never answers, as a school's Wi-Fi
+    behind a login page or a dropped link: the system queues the connections, nobody
+    accepts them. Closes itself, dropping them, after `seconds` at most."""
 
     def __init__(self, port, seconds=20):
-        self.listener = socket.socket()
-        self.listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
-        self.listener.bind(("127.0.0.1", port))
-        self.listener.listen(64)
-        self.listener.settimeout(0.1)
-        self.taken = []
-        self.end = time.monotonic() + seconds
-        self.thread = threading.Thread(target=self.hold, daemon=True)
-        self.thread.start()
-
-    def hold(self):
-        while time.monotonic() < self.end:
-            try:
-                self.taken.append(self.listener.accept()[0])
-            except OSError:  # the timeout, or closed
-                continue
-        for connection in self.taken + [self.listener]:
-            connection.close()
+        self.listener = socket.create_server(("127.0.0.1", port), backlog=64)
+        self.timer = threading.Timer(seconds, self.close)
+        self.timer.daemon = True
+        self.timer.start()
 
     def close(self):
-        self.end = 0
-        self.thread.join()
+        self.timer.cancel()
+        self.listener.close()
 
 
 class SiteTest(PageTestCase):
