@@ -13,8 +13,7 @@ constexpr int letterButton = 0; // Buton(0)
 
 } // namespace
 
-Session::Session(game::FormInterface& form, WindowSide& window, const wordlists::Lists& lists)
-    : form_(form), window_(window), lists_(lists) {}
+Session::Session(Window& window, const wordlists::Lists& lists) : window_(window), lists_(lists) {}
 
 void Session::bind(game::Game& game) {
     if (game_ == nullptr) {
@@ -23,22 +22,22 @@ void Session::bind(game::Game& game) {
 }
 
 bool Session::Form_Load() {
-    return dispatch([this] { game_->Form_Load(); });
+    return deliver(Event::Load);
 }
 
 void Session::Buton_Click(int index) {
-    dispatch([this, index] { game_->Buton_Click(index); });
+    deliver(Event::Click, index);
     focusLetterBoxUnlessEnded();
 }
 
 void Session::Obrabotwa_Click(int index) {
-    dispatch([this, index] { game_->Obrabotwa_Click(index); });
+    deliver(Event::MenuChoice, index);
     // Whichever item was chosen, by pointer or key: the next letter is typed at once.
     focusLetterBoxUnlessEnded();
 }
 
 void Session::Timer1_Timer() {
-    dispatch([this] { game_->Timer1_Timer(); });
+    deliver(Event::Tick);
 }
 
 void Session::enterInLetterBox() {
@@ -51,8 +50,8 @@ void Session::letterKey(int key) {
     if (ended_ || key < 0 || key >= form::letterKeys::count || !window_.letterButtonEnabled()) {
         return;
     }
-    form_.setBukwaText(letterInput,
-                       form::letterKeys::characters.substr(static_cast<std::size_t>(key), 1));
+    window_.setBukwaText(letterInput,
+                         form::letterKeys::characters.substr(static_cast<std::size_t>(key), 1));
     Buton_Click(letterButton);
 }
 
@@ -88,12 +87,26 @@ game::TextView Session::List1Item(int index, int item) const {
                                                : wordlists::itemAt(lists_, index, item);
 }
 
-template <typename Handler> bool Session::dispatch(Handler handler) {
+// The one place where the game's handlers run, so that one catch serves every event.
+bool Session::deliver(Event event, int index) {
     if (ended_ || game_ == nullptr) {
         return false;
     }
     try {
-        handler();
+        switch (event) {
+        case Event::Load:
+            game_->Form_Load();
+            break;
+        case Event::Click:
+            game_->Buton_Click(index);
+            break;
+        case Event::MenuChoice:
+            game_->Obrabotwa_Click(index);
+            break;
+        case Event::Tick:
+            game_->Timer1_Timer();
+            break;
+        }
     } catch (const game::RuntimeError& error) {
         fail(error.number(), wordlists::fromUtf8(error.what()));
         return false;

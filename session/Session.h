@@ -11,13 +11,11 @@
 namespace session {
 
 /**
- * What a window does for the session, beside the game's own operations on its elements
- * (game::FormInterface): each window draws these its own way.
+ * A window as the session sees it: the game's operations on its elements, which the game
+ * alone uses, and what the window does for the session, each window its own way.
  */
-class WindowSide {
+class Window : public game::FormInterface {
 public:
-    virtual ~WindowSide() = default;
-
     /// A run-time error left a handler: stop the timer, show error `number` with its
     /// `description`, and end. No event reaches the game after it.
     virtual void endWithError(int number, game::TextView description) = 0;
@@ -48,10 +46,9 @@ class Session {
 public:
     using Outcome = wordlists::AddedLists::Outcome;
 
-    /// `form` is the window as the game sees it, `window` what it does for the session;
-    /// both, and `lists`, the built-in word lists, must outlive the session.
-    Session(game::FormInterface& form, WindowSide& window, const wordlists::Lists& lists);
-    Session(game::FormInterface&, WindowSide&, wordlists::Lists&&) = delete;
+    /// `window` and `lists`, the built-in word lists, must outlive the session.
+    Session(Window& window, const wordlists::Lists& lists);
+    Session(Window&, wordlists::Lists&&) = delete;
 
     /// Delivers the window's events to `game`, which must outlive the session. Once only.
     void bind(game::Game& game);
@@ -92,12 +89,12 @@ public:
     bool failed() const { return failed_; }
 
 private:
-    template <typename Handler> bool dispatch(Handler handler);
+    enum class Event { Load, Click, MenuChoice, Tick };
+    bool deliver(Event event, int index = 0);
     void fail(int number, game::TextView description);
     void focusLetterBoxUnlessEnded();
 
-    game::FormInterface& form_;
-    WindowSide& window_;
+    Window& window_;
     const wordlists::Lists& lists_;
     wordlists::AddedLists added_;
     game::Game* game_ = nullptr;

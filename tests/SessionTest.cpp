@@ -16,13 +16,34 @@
 
 namespace {
 
-/// A window's side of the session, with what the session asked of it as plain fields.
-struct FakeWindowSide : session::WindowSide {
+/// A window as the session sees it: the fake window's fields, and what the session asked
+/// of it as plain fields too.
+struct FakeWindow : session::Window {
+    FakeForm form;
+    session::Session* session = nullptr;
     std::vector<int> errors; ///< the numbers of the errors shown
     int normalEnds = 0;
     std::vector<std::pair<int, game::Text>> menuItems;
     bool letterButton = true;
     int focusCalls = 0;
+
+    game::Text bukwaText(int index) const override { return form.bukwaText(index); }
+    void setBukwaText(int index, game::TextView text) override { form.setBukwaText(index, text); }
+    game::Text stolicaText(int index) const override { return form.stolicaText(index); }
+    void setStolicaText(int index, game::TextView text) override {
+        form.setStolicaText(index, text);
+    }
+    void setBukwaVisible(int index, bool visible) override { form.setBukwaVisible(index, visible); }
+    void setButonEnabled(int index, bool enabled) override { form.setButonEnabled(index, enabled); }
+    void setLabel1Caption(int index, game::TextView caption) override {
+        form.setLabel1Caption(index, caption);
+    }
+    int List1Count(int index) const override { return session->List1Count(index); }
+    game::TextView List1Item(int index, int item) const override {
+        return session->List1Item(index, item);
+    }
+    void enableTimer1() override { form.enableTimer1(); }
+    void endProgram() override { session->endProgram(); }
 
     void endWithError(int number, game::TextView) override { errors.push_back(number); }
     void endNormally() override { ++normalEnds; }
@@ -33,27 +54,17 @@ struct FakeWindowSide : session::WindowSide {
     void focusLetterBox() override { ++focusCalls; }
 };
 
-/// The fake window's lists through the session, as a window's List1 asks for them.
-struct SessionForm : FakeForm {
-    session::Session* session = nullptr;
-    int List1Count(int index) const override { return session->List1Count(index); }
-    game::TextView List1Item(int index, int item) const override {
-        return session->List1Item(index, item);
-    }
-    void endProgram() override { session->endProgram(); }
-};
-
 class Session : public ::testing::Test {
 protected:
-    SessionForm form;
-    FakeWindowSide window;
+    FakeWindow window;
+    FakeForm& form = window.form;
     wordlists::Lists lists = wordlists::all();
     ScriptedRandom random;
-    game::Game game{form, random};
-    session::Session session{form, window, lists};
+    game::Game game{window, random};
+    session::Session session{window, lists};
 
     void SetUp() override {
-        form.session = &session;
+        window.session = &session;
         session.bind(game);
         random.pushIndex(0);
         ASSERT_TRUE(session.Form_Load());
@@ -117,8 +128,8 @@ TEST_F(Session, aTeachersListGetsItsMenuItemAndReplacingTheChosenOneChoosesItAga
     random.pushIndex(0);
     session.Obrabotwa_Click(6);
     EXPECT_EQ(form.label1[0], U"Връх");
-    EXPECT_EQ(form.List1Item(10, 1), U"ВИХРЕН");
-    EXPECT_EQ(form.List1Item(0, 0), U"АМСТЕРДАМ");
+    EXPECT_EQ(window.List1Item(10, 1), U"ВИХРЕН");
+    EXPECT_EQ(window.List1Item(0, 0), U"АМСТЕРДАМ");
     // The same name again: the chosen list is replaced and chosen again, with its words.
     const std::string second = "Езеро;Планина\nСМРАДЛИВОТО;Рила\nПОПОВО;Пирин\n";
     random.pushIndex(0);

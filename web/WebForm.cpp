@@ -1,205 +1,43 @@
 #include "WebForm.h"
 
 #include "FormDefinition.h"
-#include "Game.h"
-#include "RuntimeError.h"
 #include "WindowMarkup.h"
 
-#include <algorithm>
-#include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 #include <stdexcept>
 #include <string>
 
-// The page's side: small functions on the DOM, with the helpers of page.js (geoElements,
-// geoTaken, geoText, geoFit, geoMenuBar, geoFocus, ...). Elements are addressed by their handle,
-// their position in form::elements. Texts cross as code points: a pointer and a count.
-// The focus moves only where a player's click or choice sends it (jsFocus).
-
-EM_JS(void, jsAddMenuItem, (int index, const char* id, const char32_t* caption, int length), {
-    var item = document.createElement("button");
-    item.type = "button";
-    item.id = UTF8ToString(id);
-    item.setAttribute("role", "menuitem");
-    item.textContent = geoText(caption, length);
-    item.addEventListener(
-        "click", function() { _Obrabotwa_Click(index); });
-    geoAddMenuItem(item);
-});
-
-// The page's HTML holds the window's own menu items and elements (WindowMarkup.h).
-EM_JS(void, jsBindMenuItem, (int index, const char* id), {
-    document.getElementById(UTF8ToString(id))
-        .addEventListener(
-            "click", function() { _Obrabotwa_Click(index); });
-});
-
-// kind: 2 command button (form::Kind); `maxLength`: the most characters a player enters,
-// 0: any.
-EM_JS(void, jsBindElement, (int handle, const char* id, int kind, int index, int maxLength), {
-    var element = document.getElementById(UTF8ToString(id));
-    if (maxLength > 0) {
-        geoKeepAtMost(element, maxLength);
-    }
-    if (kind == 2) {
-        element.addEventListener(
-            "click", function() { _Buton_Click(index); });
-    }
-    geoElements[handle] = element;
-});
-
-EM_JS(void, jsBindMenuBar, (), { geoMenuBar(document.getElementById("menubar")); });
-
-// Screen readers read the caption of `label` with the field `field`.
-EM_JS(void, jsDescribeBy, (int field, int label),
-      { geoElements[field].setAttribute("aria-describedby", geoElements[label].id); });
-
-EM_JS(void, jsFitWindow, (), {
-    geoFit();
-    window.addEventListener("resize", geoFit);
-    document.fonts.ready.then(geoFit);
-});
-
-EM_JS(void, jsFocus, (int handle), { geoFocus(geoElements[handle]); });
-
-EM_JS(void, jsAnnounceBanner, (int handle), { geoAnnounceBanner(geoElements[handle]); });
-
-// Enter in the field is a click on the button, while that is enabled.
-EM_JS(void, jsBindEnter, (int field, int button),
-      { geoBindEnter(geoElements[field], geoElements[button]); });
-
-// Alt and the letter `key` anywhere on the page is a click on the button.
-EM_JS(void, jsBindAltKey, (int button, const char* key, const char32_t* title, int length), {
-    var letter = UTF8ToString(key);
-    geoElements[button].title = geoText(title, length);
-    document.addEventListener(
-        "keydown", function(event) {
-            if (event.altKey && !event.ctrlKey && !event.metaKey &&
-                (event.code == "Key" + letter || event.key.toUpperCase() == letter)) {
-                event.preventDefault();
-                if (!geoElements[button].disabled) {
-                    geoElements[button].click();
-                }
-            }
-        });
-});
-
-EM_JS(int, jsTakeText, (int handle), {
-    geoTaken = Array.from(
-        geoElements[handle].value, function(c) { return c.codePointAt(0); });
-    return geoTaken.length;
-});
-
-EM_JS(int, jsTakeUtf8, (const char* text), {
-    geoTaken = Array.from(
-        UTF8ToString(text), function(c) { return c.codePointAt(0); });
-    return geoTaken.length;
-});
-
-EM_JS(void, jsCopyTakenText, (char32_t* buffer), { HEAPU32.set(geoTaken, buffer >> 2); });
-
-EM_JS(void, jsSetValue, (int handle, const char32_t* text, int length, int showStart),
-      { geoSetValue(geoElements[handle], geoText(text, length), showStart); });
-
-EM_JS(void, jsSetCaption, (int handle, const char32_t* text, int length),
-      { geoElements[handle].textContent = geoText(text, length); });
-
-EM_JS(void, jsSetHidden, (int handle, int hidden), { geoElements[handle].hidden = !!hidden; });
-
-EM_JS(void, jsSetDisabled, (int handle, int disabled),
-      { geoElements[handle].disabled = !!disabled; });
-
-// The keys take the place of `rules`; a key types its character into `field` and clicks
-// `button`, and is enabled while that is.
-EM_JS(void, jsAddLetterPanel,
-      (int rules, int field, int button, int columns, double gap, const char* face,
-       const char* usedFace, const char* usedText),
-      {
-          var panel = document.createElement("div");
-          panel.id = "letter-panel";
-          var style = panel.style;
-          var place = geoElements[rules].style;
-          style.left = place.left;
-          style.top = place.top;
-          style.width = place.width;
-          style.height = place.height;
-          style.padding = style.gap = gap + "px";
-          style.gridTemplateColumns = "repeat(" + columns + ", 1fr)";
-          style.setProperty("--face", UTF8ToString(face));
-          style.setProperty("--used-face", UTF8ToString(usedFace));
-          style.setProperty("--used-text", UTF8ToString(usedText));
-          panel.geoField = geoElements[field];
-          panel.geoButton = geoElements[button];
-          geoElements[rules].after(panel);
-          geoLetterPanel = panel;
-      });
-
-EM_JS(void, jsAddLetterKey,
-      (int index, const char32_t* character, const char32_t* caption, int captionLength,
-       const char32_t* name, int nameLength, double pointSize, int bold),
-      {
-          var panel = geoLetterPanel;
-          var key = document.createElement("button");
-          key.type = "button";
-          key.id = "key-" + index;
-          key.geoCharacter = geoText(character, 1);
-          key.textContent = geoText(caption, captionLength);
-          key.setAttribute("aria-label", geoText(name, nameLength));
-          key.style.fontSize = pointSize + "pt";
-          key.style.fontWeight = bold ? "bold" : "normal";
-          key.disabled = panel.geoButton.disabled;
-          key.addEventListener(
-              "click", function() {
-                  if (!panel.geoButton.disabled) {
-                      panel.geoField.value = key.geoCharacter;
-                      panel.geoButton.click();
-                  }
-              });
-          panel.appendChild(key);
-      });
-
-// Keys whose character occurs in the field `entered` show as used.
-EM_JS(void, jsMarkUsedKeys, (int entered), {
-    var text = geoElements[entered].value;
-    for (var key of geoLetterPanel.children) {
-        key.classList.toggle("used", text.includes(key.geoCharacter));
-    }
-});
-
-EM_JS(void, jsSetKeysEnabled, (int enabled), {
-    for (var key of geoLetterPanel.children) {
-        key.disabled = !enabled;
-    }
-});
-
-// Every control of the window is disabled; `showEnd`: the end message shows now,
-// otherwise when the error dialog closes.
-EM_JS(void, jsEndPage,
-      (int showEnd, const char32_t* title, int titleLength, const char32_t* text, int length), {
-          var ended = document.getElementById("ended");
-          var frame = document.getElementById("window");
-          for (var control of frame.querySelectorAll("button, input, textarea")) {
-              if (!ended.contains(control)) {
-                  control.disabled = true;
-              }
-          }
-          if (showEnd) {
-              geoShowEnded();
-              return;
-          }
-          var dialog = document.getElementById("runtime-error");
-          document.getElementById("runtime-error-title").textContent = geoText(title, titleLength);
-          document.getElementById("runtime-error-text").textContent = geoText(text, length);
-          dialog.addEventListener("close", geoShowEnded);
-          dialog.showModal();
-      });
+// The page's functions (library.js): elements by handle, texts as code points and a count.
+extern "C" {
+void geo_bind(int handle, const char* id);
+void geo_bind_button(int handle, int index);
+void geo_bind_letter_key(int handle, int key);
+void geo_bind_letter_box(int handle);
+void geo_bind_menu_item(int index, const char* id);
+void geo_bind_menu_bar();
+void geo_describe_by(int field, int label);
+void geo_bind_alt_key(int button, int key, const char32_t* title, int length);
+void geo_fit_window();
+int geo_value_length(int handle);
+void geo_copy_value(int handle, char32_t* buffer, int length);
+void geo_set_value(int handle, const char32_t* text, int length, int showStart);
+void geo_set_caption(int handle, const char32_t* text, int length);
+void geo_set_hidden(int handle, int hidden);
+void geo_set_disabled(int handle, int disabled);
+void geo_set_used(int handle, int used);
+void geo_announce_banner(int handle);
+void geo_focus(int handle);
+void geo_show_menu_item(int index, const char* id, const char32_t* caption, int length);
+void geo_end();
+void geo_end_with_error(const char32_t* title, int titleLength, const char32_t* text, int length);
+}
 
 namespace web {
 
 namespace {
 
 // The elements the page binds by their indices.
-constexpr int letterInput = 0;    // bukwa(0): Enter in it clicks Buton(0)
+constexpr int letterInput = 0;    // bukwa(0): keeps one character; Enter in it clicks Buton(0)
 constexpr int letterButton = 0;   // Buton(0) "Въвеждам буква"
 constexpr int newGameButton = 1;  // Buton(1) "Нова игра"
 constexpr int resultBanner = 2;   // bukwa(2): screen readers hear it when it shows
@@ -209,116 +47,73 @@ constexpr int displayLine = 1;    // stolica(1), the question, read with the hin
 constexpr int hintLabel = 0;      // Label1(0), the category's hint
 
 // Alt and this letter click "Нова игра"; Ctrl+N belongs to the browser.
-constexpr char newGameKey[] = "N";
+constexpr char32_t newGameKey = U'N';
+
+// Handles: the window's elements by their place in form::elements, then the letter keys'
+// panel, then its keys.
+const int panelHandle = static_cast<int>(form::elements.size());
+
+int keyHandle(int key) {
+    return panelHandle + 1 + key;
+}
+
+int handle(std::string_view name, int index) {
+    const form::Element* element = form::find({name, index});
+    if (element == nullptr) {
+        throw std::out_of_range("the window has no element " + idOf(name, index));
+    }
+    return static_cast<int>(element - form::elements.data());
+}
 
 int lengthOf(game::TextView text) {
     return static_cast<int>(text.size());
 }
 
-// The text taken by jsTakeText or jsTakeUtf8, `length` code points.
-game::Text takenText(int length) {
-    game::Text text(static_cast<std::size_t>(length), U'\0');
-    jsCopyTakenText(text.data());
+game::Text valueOf(int handle) {
+    game::Text text(static_cast<std::size_t>(geo_value_length(handle)), U'\0');
+    geo_copy_value(handle, text.data(), lengthOf(text));
     return text;
 }
 
 } // namespace
 
-WebForm::WebForm(const WordLists& lists) : lists_(lists) {
-    buildPage();
+WebForm::WebForm(const WordLists& lists) : session_(*this, lists) {
+    bindPage();
 }
 
 WebForm::~WebForm() {
     stopTimer();
 }
 
-void WebForm::buildPage() {
+void WebForm::bindPage() {
     for (int i = 0; i < static_cast<int>(form::menuCaptions.size()); ++i) {
-        jsBindMenuItem(i, idOf(form::menuName, i).c_str());
+        geo_bind_menu_item(i, idOf(form::menuName, i).c_str());
     }
-    for (int i = 0; i < static_cast<int>(form::elements.size()); ++i) {
-        const form::Element& element = form::elements[static_cast<std::size_t>(i)];
-        jsBindElement(i, idOf(element.id.name, element.id.index).c_str(),
-                      static_cast<int>(element.kind), element.id.index,
-                      element.readOnly ? 0 : element.maxLength);
+    for (const form::Element& element : form::elements) {
+        const int at = handle(element.id.name, element.id.index);
+        geo_bind(at, idOf(element.id.name, element.id.index).c_str());
+        if (element.kind == form::Kind::CommandButton) {
+            geo_bind_button(at, element.id.index);
+        }
     }
-    jsBindMenuBar();
-    jsDescribeBy(handle("stolica", displayLine), handle("Label1", hintLabel));
-    jsBindEnter(handle("bukwa", letterInput), handle("Buton", letterButton));
-    const game::Text title = game::Text(form::find({"Buton", newGameButton})->text) + U" (Alt+" +
-                             static_cast<char32_t>(newGameKey[0]) + U")";
-    jsBindAltKey(handle("Buton", newGameButton), newGameKey, title.data(), lengthOf(title));
-    jsFitWindow();
-    jsFocus(handle(form::tabOrder.front().name, form::tabOrder.front().index));
-}
-
-void WebForm::bind(game::Game& game) {
-    game_ = &game;
-}
-
-void WebForm::load() {
-    dispatch([this] { game_->Form_Load(); });
-}
-
-void WebForm::Buton_Click(int index) {
-    dispatch([this, index] { game_->Buton_Click(index); });
-    focusLetterBox();
-}
-
-void WebForm::Obrabotwa_Click(int index) {
-    dispatch([this, index] { game_->Obrabotwa_Click(index); });
-    // Whichever item was chosen, by pointer or key: the next letter is typed at once, and
-    // Enter no longer chooses the item again. The desktop's menu bar never takes the focus.
-    focusLetterBox();
-}
-
-void WebForm::focusLetterBox() {
-    if (!ended_) { // once ended, the end message or the error dialog holds the focus
-        jsFocus(handle("bukwa", letterInput));
+    geo_bind(panelHandle, std::string(letterPanelId).c_str());
+    for (int key = 0; key < form::letterKeys::count; ++key) {
+        geo_bind(keyHandle(key), idOf(letterKeyName, key).c_str());
+        geo_bind_letter_key(keyHandle(key), key);
     }
-}
-
-void WebForm::Timer1_Timer() {
-    tick(this);
+    geo_bind_letter_box(handle("bukwa", letterInput));
+    geo_bind_menu_bar();
+    geo_describe_by(handle("stolica", displayLine), handle("Label1", hintLabel));
+    const game::Text title =
+        game::Text(form::find({"Buton", newGameButton})->text) + U" (Alt+" + newGameKey + U")";
+    geo_bind_alt_key(handle("Buton", newGameButton), static_cast<int>(newGameKey), title.data(),
+                     lengthOf(title));
+    geo_fit_window();
+    geo_focus(handle(form::tabOrder.front().name, form::tabOrder.front().index));
 }
 
 void WebForm::tick(void* form) {
-    auto* self = static_cast<WebForm*>(form);
-    self->dispatch([self] { self->game_->Timer1_Timer(); });
-}
-
-template <typename Handler> void WebForm::dispatch(Handler handler) {
-    if (ended_ || game_ == nullptr) {
-        return;
-    }
-    try {
-        handler();
-    } catch (const game::RuntimeError& error) {
-        fail(error.number(), takenText(jsTakeUtf8(error.what())));
-        return;
-    } catch (const std::exception& error) {
-        // Not one of the game's own errors: shown the same way, as the platform would.
-        fail(form::internalErrorNumber,
-             game::Text(form::internalErrorPrefix) + takenText(jsTakeUtf8(error.what())));
-        return;
-    }
-    if (endAsked_) {
-        end();
-    }
-}
-
-void WebForm::fail(int number, game::TextView description) {
-    ended_ = true;
-    stopTimer();
-    const game::Text text = form::runTimeErrorText(number, description);
-    jsEndPage(false, form::runTimeErrorTitle.data(), lengthOf(form::runTimeErrorTitle), text.data(),
-              lengthOf(text));
-}
-
-void WebForm::end() {
-    ended_ = true;
-    stopTimer();
-    jsEndPage(true, nullptr, 0, nullptr, 0);
+    static_cast<WebForm*>(form)->session_.Timer1_Timer();
 }
 
 void WebForm::stopTimer() {
@@ -328,12 +123,28 @@ void WebForm::stopTimer() {
     }
 }
 
-int WebForm::handle(std::string_view name, int index) {
-    const form::Element* element = form::find({name, index});
-    if (element == nullptr) {
-        throw std::out_of_range("the window has no element " + idOf(name, index));
-    }
-    return static_cast<int>(element - form::elements.data());
+void WebForm::endWithError(int number, game::TextView description) {
+    stopTimer();
+    const game::Text text = form::runTimeErrorText(number, description);
+    geo_end_with_error(form::runTimeErrorTitle.data(), lengthOf(form::runTimeErrorTitle),
+                       text.data(), lengthOf(text));
+}
+
+void WebForm::endNormally() {
+    stopTimer();
+    geo_end();
+}
+
+void WebForm::showMenuItem(int item, game::TextView caption) {
+    geo_show_menu_item(item, idOf(form::menuName, item).c_str(), caption.data(), lengthOf(caption));
+}
+
+bool WebForm::letterButtonEnabled() const {
+    return letterButtonEnabled_;
+}
+
+void WebForm::focusLetterBox() {
+    geo_focus(handle("bukwa", letterInput));
 }
 
 void WebForm::showLetterPanel() {
@@ -341,89 +152,73 @@ void WebForm::showLetterPanel() {
         return;
     }
     letterPanelShown_ = true;
-    jsAddLetterPanel(
-        handle("bukwa", rulesBox), handle("bukwa", letterInput), handle("Buton", letterButton),
-        form::letterKeys::columns, form::letterKeys::gapPixels, css(form::letterKeys::face).c_str(),
-        css(form::letterKeys::usedFace).c_str(), css(form::letterKeys::usedTextColour).c_str());
-    for (int i = 0; i < form::letterKeys::count; ++i) {
-        const game::TextView caption = form::letterKeys::caption(i);
-        const game::Text name = form::letterKeys::accessibleName(i);
-        jsAddLetterKey(i, &form::letterKeys::characters[static_cast<std::size_t>(i)],
-                       caption.data(), lengthOf(caption), name.data(), lengthOf(name),
-                       form::letterKeys::keyPointSize(i), form::letterKeys::bold);
+    for (int key = 0; key < form::letterKeys::count; ++key) {
+        geo_set_disabled(keyHandle(key), !letterButtonEnabled_);
     }
-    jsMarkUsedKeys(handle("bukwa", enteredLetters));
+    markUsedKeys(bukwaText(enteredLetters));
+    geo_set_hidden(panelHandle, false);
+}
+
+void WebForm::markUsedKeys(game::TextView entered) {
+    for (int key = 0; key < form::letterKeys::count; ++key) {
+        geo_set_used(keyHandle(key), session::letterKeyUsed(key, entered));
+    }
 }
 
 game::Text WebForm::bukwaText(int index) const {
-    return takenText(jsTakeText(handle("bukwa", index)));
+    return valueOf(handle("bukwa", index));
 }
 
 void WebForm::setBukwaText(int index, game::TextView text) {
     // A text wider than its box shows from its start; the letter box keeps its cursor.
-    jsSetValue(handle("bukwa", index), text.data(), lengthOf(text), index != letterInput);
+    geo_set_value(handle("bukwa", index), text.data(), lengthOf(text), index != letterInput);
     if (index == enteredLetters && letterPanelShown_) {
-        jsMarkUsedKeys(handle("bukwa", enteredLetters));
+        markUsedKeys(text);
     }
     if (index == resultBanner) {
-        jsAnnounceBanner(handle("bukwa", resultBanner));
+        geo_announce_banner(handle("bukwa", resultBanner));
     }
 }
 
 game::Text WebForm::stolicaText(int index) const {
-    return takenText(jsTakeText(handle("stolica", index)));
+    return valueOf(handle("stolica", index));
 }
 
 void WebForm::setStolicaText(int index, game::TextView text) {
-    jsSetValue(handle("stolica", index), text.data(), lengthOf(text), true);
+    geo_set_value(handle("stolica", index), text.data(), lengthOf(text), true);
 }
 
 void WebForm::setBukwaVisible(int index, bool visible) {
-    jsSetHidden(handle("bukwa", index), !visible);
+    geo_set_hidden(handle("bukwa", index), !visible);
     if (index == rulesBox && !visible) {
         showLetterPanel();
     }
     if (index == resultBanner) {
-        jsAnnounceBanner(handle("bukwa", resultBanner));
+        geo_announce_banner(handle("bukwa", resultBanner));
     }
 }
 
 void WebForm::setButonEnabled(int index, bool enabled) {
-    jsSetDisabled(handle("Buton", index), !enabled);
-    if (index == letterButton && letterPanelShown_) {
-        jsSetKeysEnabled(enabled); // the keys stand for the letter button
+    geo_set_disabled(handle("Buton", index), !enabled);
+    if (index != letterButton) {
+        return;
+    }
+    letterButtonEnabled_ = enabled;
+    for (int key = 0; letterPanelShown_ && key < form::letterKeys::count; ++key) {
+        geo_set_disabled(keyHandle(key), !enabled); // the keys stand for the letter button
     }
 }
 
 void WebForm::setLabel1Caption(int index, game::TextView caption) {
-    jsSetCaption(handle("Label1", index), caption.data(), lengthOf(caption));
+    geo_set_caption(handle("Label1", index), caption.data(), lengthOf(caption));
 }
 
 int WebForm::List1Count(int index) const {
-    return wordlists::AddedLists::holds(index) ? added_.count(index)
-                                               : wordlists::itemCount(lists_, index);
+    return session_.List1Count(index);
 }
 
 game::TextView WebForm::List1Item(int index, int item) const {
-    return wordlists::AddedLists::holds(index) ? added_.item(index, item)
-                                               : wordlists::itemAt(lists_, index, item);
-}
-
-std::optional<wordlists::AddedLists::Outcome>
-WebForm::loadList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize) {
-    if (ended_ || game_ == nullptr) {
-        return std::nullopt;
-    }
-    wordlists::AddedLists::Outcome outcome = added_.load(*game_, bytes, fileName, fileSize);
-    if (outcome.category && !outcome.replaced) {
-        const int item = *outcome.category + 1;
-        const game::TextView caption = game_->categoryTable()[*outcome.category].menuCaption;
-        jsAddMenuItem(item, idOf(form::menuName, item).c_str(), caption.data(), lengthOf(caption));
-    }
-    if (outcome.chooseAgain) {
-        Obrabotwa_Click(*outcome.category + 1);
-    }
-    return outcome;
+    return session_.List1Item(index, item);
 }
 
 void WebForm::enableTimer1() {
@@ -434,7 +229,7 @@ void WebForm::enableTimer1() {
 }
 
 void WebForm::endProgram() {
-    endAsked_ = true;
+    session_.endProgram();
 }
 
 } // namespace web

@@ -87,8 +87,9 @@ std::string styleOf(const form::Element& element) {
     if (element.pointSize > 0) {
         style += "; font-size: " + number(element.pointSize) + "pt";
     }
-    style += element.bold ? "; font-weight: bold" : "; font-weight: normal";
-    style += element.italic ? "; font-style: italic" : "; font-style: normal";
+    // Every element inherits the window's font, upright and not bold, as its own.
+    style += element.bold ? "; font-weight: bold" : "";
+    style += element.italic ? "; font-style: italic" : "";
     style +=
         element.alignment == form::Alignment::Left ? "; text-align: left" : "; text-align: center";
     return style;
@@ -136,6 +137,37 @@ std::string elementHtml(const form::Element& element) {
     return html + content + "</" + std::string(tag) + ">\n";
 }
 
+// The letter keys in the rules' place, in the rules' order of the keyboard; their common
+// look is in the page's head (windowHead).
+std::string letterPanelHtml() {
+    namespace keys = form::letterKeys;
+    std::string html = "<div id=\"" + std::string(letterPanelId) + "\" hidden>\n";
+    for (int i = 0; i < keys::count; ++i) {
+        html += "<button id=\"" + idOf(letterKeyName, i) + "\" aria-label=\"" +
+                escaped(keys::accessibleName(i)) + "\"";
+        if (keys::keyPointSize(i) != keys::pointSize) {
+            html += " style=\"font-size: " + number(keys::keyPointSize(i)) + "pt\"";
+        }
+        html += ">" + escaped(keys::caption(i)) + "</button>\n";
+    }
+    return html + "</div>\n";
+}
+
+// The panel's place is the rules', and its keys' look.
+std::string letterPanelStyle() {
+    namespace keys = form::letterKeys;
+    const form::TwipsRect& r = form::find({"bukwa", 4})->twips;
+    return "#" + std::string(letterPanelId) + " { left: " + pixels(r.left) +
+           "; top: " + pixels(r.top) + "; width: " + pixels(r.width) +
+           "; height: " + pixels(r.height) + "; padding: " + std::to_string(keys::gapPixels) +
+           "px; gap: " + std::to_string(keys::gapPixels) + "px; grid-template-columns: repeat(" +
+           std::to_string(keys::columns) + ", 1fr); --face: " + css(keys::face) +
+           "; --used-face: " + css(keys::usedFace) + "; --used-text: " + css(keys::usedTextColour) +
+           "; }\n#" + std::string(letterPanelId) +
+           " button { font-size: " + number(keys::pointSize) +
+           "pt; font-weight: " + (keys::bold ? "bold" : "normal") + "; }\n";
+}
+
 } // namespace
 
 std::string idOf(std::string_view name, int index) {
@@ -166,7 +198,8 @@ std::string windowHead() {
            "; }\n#window { font-family: " + fontFamilies() +
            "; font-size: " + number(form::formPointSize) +
            "pt; }\n#client { width: " + pixels(form::clientWidthTwips) +
-           "; height: " + pixels(form::clientHeightTwips) + "; }\n</style>\n";
+           "; height: " + pixels(form::clientHeightTwips) + "; }\n" + letterPanelStyle() +
+           "</style>\n";
 }
 
 std::string windowBody() {
@@ -179,6 +212,9 @@ std::string windowBody() {
     html += "</div>\n<div id=\"client\">\n";
     for (const form::Element* element : elementsInPageOrder()) {
         html += elementHtml(*element);
+        if (element->id == form::ElementId{"bukwa", 4}) {
+            html += letterPanelHtml();
+        }
     }
     return html + "</div>";
 }

@@ -15,6 +15,10 @@ namespace web {
 /// The page's id of element `name`(index), and of a menu item: "bukwa-3", "Obrabotwa-0".
 std::string idOf(std::string_view name, int index);
 
+/// The page's id of the letter keys' panel; key i is letterKeyName-i, "key-3".
+inline constexpr std::string_view letterPanelId = "letter-panel";
+inline constexpr std::string_view letterKeyName = "key";
+
 /// A colour as CSS writes it: "rgb(255, 192, 128)".
 std::string css(form::Rgb colour);
 
@@ -25,7 +29,8 @@ std::vector<const form::Element*> elementsInPageOrder();
 std::string windowHead();
 
 /// For the page's #window: the menu bar with its items and the client area with every
-/// element, each with its place, look and first text, in elementsInPageOrder().
+/// element, each with its place, look and first text, in elementsInPageOrder(); after the
+/// rules, the letter keys that take their place once they are hidden, hidden until then.
 std::string windowBody();
 
 } // namespace web

@@ -3,23 +3,27 @@
 // reader (List_Load in main.cpp), which says what it made of them; then the message, and
 // the page saved as a new file with every list loaded so far inside.
 
+/* global HEAP32, HEAPU8, _List_Buffer, _List_Load, _List_MostBytes, _List_Unreadable,
+   geoPage, geoText */
+
 // The page as it came, taken before the module builds the window: what a saved page is
 // made of, without the lists built into this one, and without what a website's copy adds
 // to become an app (its manifest, its service worker): a saved page is one file again.
-var geoPageSource = document.documentElement.cloneNode(true);
-geoPageSource.querySelectorAll("#geo-lists, [data-geo-site]").forEach(function (element) {
+geoPage.source = document.documentElement.cloneNode(true);
+geoPage.source.querySelectorAll("#geo-lists, [data-geo-site]").forEach(function (element) {
   element.remove();
 });
 
-var geoLists = [];          // by category: the file's name and its bytes, as loaded
-var geoLastLoaded = "";     // the name of the list loaded last, for the saved page's name
-var geoListOutcome = null;  // what the reader told of the last file
-var geoMenuBuilt = false;   // the window's own menu items are all there
-
-// Called by the module with the outcome of a file: the category it became (-1: none),
-// the rows left out and the message for the teacher.
-function geoListLoaded(category, rowsLeftOut, message) {
-  geoListOutcome = { category: category, rowsLeftOut: rowsLeftOut, message: message };
+// The outcome of a file as the module wrote it at `ptr` (library.js): the category it
+// became (-1: none), the rows left out, the message for the teacher and the menu caption.
+function geoListOutcome(ptr) {
+  var at = ptr >> 2;
+  return {
+    category: HEAP32[at],
+    rowsLeftOut: HEAP32[at + 1],
+    message: geoText(HEAP32[at + 2], HEAP32[at + 3]),
+    caption: geoText(HEAP32[at + 4], HEAP32[at + 5]),
+  };
 }
 
 // Hands a file to the reader and keeps its bytes, for a saved page, once it is a list.
@@ -30,16 +34,11 @@ function geoLoadList(file) {
   var at = _List_Buffer(bytes.length + name.length);
   HEAPU8.set(bytes, at);
   HEAPU8.set(name, at + bytes.length);
-  geoListOutcome = null;
-  if (file.bytes) {
-    _List_Load(bytes.length, file.size);
-  } else {
-    _List_Unreadable();
-  }
-  var outcome = geoListOutcome;
-  if (outcome && outcome.category >= 0) {
-    geoLists[outcome.category] = { name: file.name, bytes: bytes };
-    geoLastLoaded = document.getElementById("Obrabotwa-" + (outcome.category + 1)).textContent;
+  var outcome = geoListOutcome(file.bytes ? _List_Load(bytes.length, file.size)
+                                          : _List_Unreadable());
+  if (outcome.category >= 0) {
+    geoPage.lists[outcome.category] = { name: file.name, bytes: bytes };
+    geoPage.lastLoaded = outcome.caption;
   }
   return outcome;
 }
@@ -62,7 +61,7 @@ function geoReadFile(file) {
 // Loads files that the teacher gave, in order, and shows what became of them.
 function geoLoadFiles(files) {
   Promise.all(Array.from(files, geoReadFile)).then(function (read) {
-    geoTell(read.map(geoLoadList).filter(Boolean).map(function (o) { return o.message; }));
+    geoTell(read.map(geoLoadList).map(function (o) { return o.message; }).filter(Boolean));
   });
 }
 
@@ -73,7 +72,7 @@ function geoTell(messages) {
   }
   var dialog = document.getElementById("list-message");
   document.getElementById("list-message-text").textContent = messages.join("\n\n");
-  document.getElementById("list-save").hidden = !geoLists.some(Boolean);
+  document.getElementById("list-save").hidden = !geoPage.lists.some(Boolean);
   if (!dialog.open) {
     dialog.geoReturnTo = document.activeElement;
     dialog.showModal();
@@ -100,11 +99,11 @@ function geoFromBase64(text) {
 // The lists lie in a data block that no browser runs: JSON without a single "<", names
 // escaped and bytes in base64, so nothing in them can end the block or start markup.
 function geoSavePage() {
-  var copy = geoPageSource.cloneNode(true);
+  var copy = geoPage.source.cloneNode(true);
   var data = document.createElement("script");
   data.type = "application/json";
   data.id = "geo-lists";
-  data.textContent = JSON.stringify(geoLists.filter(Boolean).map(function (list) {
+  data.textContent = JSON.stringify(geoPage.lists.filter(Boolean).map(function (list) {
     return [list.name, geoToBase64(list.bytes)];
   })).replace(/</g, "\\u003c");
   copy.querySelector("head").appendChild(data);
@@ -113,7 +112,7 @@ function geoSavePage() {
   link.href = URL.createObjectURL(page);
   // Characters that no file system takes in a name become "_".
   link.download = "География - " +
-                  geoLastLoaded.replace(/[\\/:*?"<>|\0-\x1f\x7f]/g, "_").replace(/[. ]+$/, "") +
+                  geoPage.lastLoaded.replace(/[\\/:*?"<>|\0-\x1f\x7f]/g, "_").replace(/[. ]+$/, "") +
                   ".html";
   document.body.appendChild(link);
   link.click();
@@ -164,7 +163,6 @@ function geoFetchList(value) {
 // them; the pupils need not be), unless one cannot load at all; a fetched list is told
 // once when it did not load whole.
 function geoLoadStartLists() {
-  geoMenuBuilt = true;
   var builtIn = [], data = document.getElementById("geo-lists");
   try {
     builtIn = data ? JSON.parse(data.textContent) : [];
@@ -173,7 +171,7 @@ function geoLoadStartLists() {
   var told = [];
   function load(file, quietRows) {
     var outcome = geoLoadList(file);
-    if (outcome && (outcome.category < 0 || (outcome.rowsLeftOut > 0 && !quietRows))) {
+    if (outcome.message && (outcome.category < 0 || (outcome.rowsLeftOut > 0 && !quietRows))) {
       told.push(outcome.message);
     }
   }

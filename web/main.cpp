@@ -3,6 +3,7 @@
 // numbers (PageRandom.h).
 
 #include "Game.h"
+#include "LetterBox.h"
 #include "ListFile.h"
 #include "PageRandom.h"
 #include "WebForm.h"
@@ -19,14 +20,35 @@ web::WebForm* page = nullptr;
 // A list file as the page writes it for List_Load: its bytes, then its name in UTF-8.
 std::string listBuffer;
 
-EM_JS(void, jsListLoaded, (int category, int rowsLeftOut, const char32_t* message, int length),
-      { geoListLoaded(category, rowsLeftOut, geoText(message, length)); });
+// Texts that the page hands in (Text_Buffer), as code points.
+std::u32string textBuffer;
 
-EM_JS(void, jsLoadStartLists, (), { geoLoadStartLists(); });
+// The outcome of the last list file, as the page reads it (library.js): six 32-bit numbers.
+struct ListOutcome {
+    std::int32_t category;
+    std::int32_t rowsLeftOut;
+    const char32_t* message;
+    std::int32_t messageLength;
+    const char32_t* caption;
+    std::int32_t captionLength;
+};
+static_assert(sizeof(ListOutcome) == 6 * 4, "the page reads six 32-bit numbers");
 
-void tell(const wordlists::AddedLists::Outcome& outcome) {
-    jsListLoaded(outcome.category.value_or(-1), static_cast<int>(outcome.rowsLeftOut),
-                 outcome.message.data(), static_cast<int>(outcome.message.size()));
+wordlists::AddedLists::Outcome lastOutcome;
+ListOutcome lastListOutcome{};
+
+const ListOutcome* told(wordlists::AddedLists::Outcome outcome) {
+    lastOutcome = std::move(outcome);
+    const game::TextView caption = lastOutcome.category && page != nullptr
+                                       ? page->session().menuCaption(*lastOutcome.category)
+                                       : game::TextView{};
+    lastListOutcome = {lastOutcome.category.value_or(-1),
+                       static_cast<std::int32_t>(lastOutcome.rowsLeftOut),
+                       lastOutcome.message.data(),
+                       static_cast<std::int32_t>(lastOutcome.message.size()),
+                       caption.data(),
+                       static_cast<std::int32_t>(caption.size())};
+    return &lastListOutcome;
 }
 
 // A file's size as the page gives it, a number: at least what was read, and no more than
@@ -44,26 +66,56 @@ std::u32string bufferedName(std::size_t from) {
 
 } // namespace
 
-// The page's events, as the window's event handlers receive them.
+// What the page calls in the module; library.js, at its top, says what crosses.
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void Buton_Click(int index) {
     if (page != nullptr) {
-        page->Buton_Click(index);
+        page->session().Buton_Click(index);
     }
 }
 
 EMSCRIPTEN_KEEPALIVE void Obrabotwa_Click(int index) {
     if (page != nullptr) {
-        page->Obrabotwa_Click(index);
+        page->session().Obrabotwa_Click(index);
     }
 }
 
 // One tick of Timer1, as the interval delivers it: for driving the page at full speed.
 EMSCRIPTEN_KEEPALIVE void Timer1_Timer() {
     if (page != nullptr) {
-        page->Timer1_Timer();
+        page->session().Timer1_Timer();
     }
+}
+
+EMSCRIPTEN_KEEPALIVE void Letter_Key(int key) {
+    if (page != nullptr) {
+        page->session().letterKey(key);
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void Letter_Enter() {
+    if (page != nullptr) {
+        page->session().enterInLetterBox();
+    }
+}
+
+// Room for `count` code points, for the page to write.
+EMSCRIPTEN_KEEPALIVE char32_t* Text_Buffer(int count) {
+    textBuffer.assign(static_cast<std::size_t>(std::max(count, 0)), U'\0');
+    return textBuffer.data();
+}
+
+// What the letter box keeps: the buffer holds the text before the edit, `beforeCount`
+// code points, then the proposed one; the kept text is written at its start.
+EMSCRIPTEN_KEEPALIVE int LetterBox_Keep(int beforeCount, int replacesAll, int proposedCount) {
+    const std::u32string_view texts = textBuffer;
+    const auto before = std::min(static_cast<std::size_t>(std::max(beforeCount, 0)), texts.size());
+    const game::Text kept = session::keptInLetterBox(
+        texts.substr(0, before), replacesAll != 0,
+        texts.substr(before, static_cast<std::size_t>(std::max(proposedCount, 0))));
+    std::copy(kept.begin(), kept.end(), textBuffer.begin()); // never longer than the buffer
+    return static_cast<int>(kept.size());
 }
 
 // Room for a list file's bytes and its name, `size` bytes in all, for the page to write.
@@ -78,34 +130,35 @@ EMSCRIPTEN_KEEPALIVE double List_MostBytes() {
 }
 
 // Loads the list file in the buffer, whose first `size` bytes are its content (none for a
-// file too large) and the rest its name; `fileSize` is the file's size. The page learns
-// the outcome through geoListLoaded.
-EMSCRIPTEN_KEEPALIVE void List_Load(int size, double fileSize) {
+// file too large) and the rest its name; `fileSize` is the file's size. Once the game has
+// ended, nothing is loaded and the message is empty.
+EMSCRIPTEN_KEEPALIVE const ListOutcome* List_Load(int size, double fileSize) {
     const std::size_t bytes =
         std::min(static_cast<std::size_t>(std::max(size, 0)), listBuffer.size());
-    if (page != nullptr) {
-        const auto outcome = page->loadList(std::string_view(listBuffer).substr(0, bytes),
-                                            bufferedName(bytes), fileSizeOf(fileSize, bytes));
-        if (outcome) {
-            tell(*outcome);
-        }
+    if (page == nullptr) {
+        return told({});
     }
+    auto outcome = page->session().addList(std::string_view(listBuffer).substr(0, bytes),
+                                           bufferedName(bytes), fileSizeOf(fileSize, bytes));
+    return told(outcome ? std::move(*outcome) : wordlists::AddedLists::Outcome{});
 }
 
-// The message for a file that could not be read or fetched; the buffer holds its name.
-EMSCRIPTEN_KEEPALIVE void List_Unreadable() {
-    tell(wordlists::AddedLists::unreadable(bufferedName(0)));
+// The outcome for a file that could not be read or fetched; the buffer holds its name.
+EMSCRIPTEN_KEEPALIVE const ListOutcome* List_Unreadable() {
+    return told(wordlists::AddedLists::unreadable(bufferedName(0)));
 }
 
 } // extern "C"
+
+extern "C" void geo_load_start_lists();
 
 int main() {
     // They live as long as the page: the module keeps running after main returns.
     static web::WebForm form(wordlists::all());
     static game::Game game(form, web::pageRandom());
-    form.bind(game);
+    form.session().bind(game);
     page = &form;
-    form.load();
-    jsLoadStartLists();
+    form.session().Form_Load();
+    geo_load_start_lists();
     return 0;
 }

@@ -12,9 +12,8 @@ function geoAddMenuItem(item) {
   } else {
     bar.appendChild(item);
   }
-  if (geoMenuBuilt) {
-    geoFitMenu();
-  }
+  item.dataset.added = "";
+  geoFitMenu();
 }
 
 // The overflow item and its menu, from the page's template, bound.
@@ -114,8 +113,9 @@ function geoFitMenu() {
   (held && held.parentNode === bar ? held : bar.children[0]).tabIndex = 0;
 }
 
+// The captions' widths change once the fonts are there; the window's own items always fit.
 document.fonts.ready.then(function () {
-  if (geoMenuBuilt) {
+  if (document.querySelector("#menubar [data-added], #menu-more")) {
     geoFitMenu();
   }
 });

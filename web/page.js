@@ -1,25 +1,16 @@
-// The page's helpers for the window's functions in WebForm.cpp, which draw the window
-// and bind its events; the game itself is all in the module.
+// The page's helpers for the functions that the module calls (library.js), which draw the
+// window and bind its events; the game itself, and what the window does with an event, are
+// all in the module.
 
-var geoElements = [];     // the window's elements, by handle
-var geoTaken = [];        // the code points of the text last read from an element
-var geoLetterPanel = null;
+/* global HEAPU32, _LetterBox_Keep, _Letter_Enter, _Text_Buffer */
 
-// The text of `length` code points at `ptr` in the module's memory.
-function geoText(ptr, length) {
-  var text = "";
-  var first = ptr >> 2;
-  for (var i = 0; i < length; i += 4096) {
-    var part = Array.from(HEAPU32.subarray(first + i, first + Math.min(length, i + 4096)),
-                          function (c) { return c > 0x10ffff ? 0xfffd : c; });
-    text += String.fromCodePoint.apply(null, part);
-  }
-  return text;
-}
-
-// Control characters (line breaks and tabs among them) and the line and paragraph
-// separators: a field shows none of them.
-var geoUnshown = /^[\0-\x1f\x7f-\x9f\u2028\u2029]+/;
+// The page's state, in one place.
+var geoPage = {
+  touched: false, // the player's last press was a finger's (or a pen's) rather than a key's
+  lists: [],      // teachers' lists by category: the file's name and its bytes, as loaded
+  lastLoaded: "", // the menu caption of the list loaded last, for the saved page's name
+  source: null,   // the page as it came, of which a saved page is made (lists.js)
+};
 
 // Whether the key belongs to an input method's composition: while one is under way, and
 // Safari's Enter that commits one (sent after compositionend, with keyCode 229).
@@ -27,29 +18,34 @@ function geoComposes(event) {
   return event.isComposing || event.keyCode === 229;
 }
 
-// The field keeps at most `most` characters that the player types, pastes or composes.
-// An edit that would leave more keeps the text before it, unless nothing of that text
-// stays (the field was empty, or all of it was selected and is replaced): then the first
-// characters of what came in are kept, after any it cannot show at its start (a paste's
-// leading line break, say). A composition is let finish and the rule applied to what it
-// committed, measured against the text before it began.
-function geoKeepAtMost(field, most) {
+function geoCodePoints(text) {
+  return Array.from(text, function (c) { return c.codePointAt(0); });
+}
+
+// What the letter box keeps of `proposed`, in the module's one rule for both windows:
+// `before`, the text before the edit, and whether the edit replaces all of it.
+function geoKept(before, replacesAll, proposed) {
+  var old = geoCodePoints(before), edit = geoCodePoints(proposed);
+  var at = _Text_Buffer(old.length + edit.length) >> 2;
+  HEAPU32.set(old, at);
+  HEAPU32.set(edit, at + old.length);
+  var count = _LetterBox_Keep(old.length, replacesAll ? 1 : 0, edit.length);
+  return String.fromCodePoint.apply(null, HEAPU32.subarray(at, at + count));
+}
+
+// The letter box keeps one character, whatever the player types, pastes or composes.
+// An edit is measured against the text before it, and whether it replaces all of it (the
+// box was empty, or all of it was selected). A composition is let finish and the rule
+// applied to what it committed, measured against the text before it began.
+function geoKeepOne(field) {
   var before = field.value, replacesAll = true, composing = false;
   function note() {
     before = field.value;
     replacesAll = before === "" ||
                   (field.selectionStart === 0 && field.selectionEnd === before.length);
   }
-  function kept(proposed) {
-    var characters = Array.from(proposed);
-    if (characters.length <= most && !geoUnshown.test(proposed)) {
-      return proposed;
-    }
-    return replacesAll ? Array.from(proposed.replace(geoUnshown, "")).slice(0, most).join("")
-                       : before;
-  }
   function keep() {
-    var text = kept(field.value);
+    var text = geoKept(before, replacesAll, field.value);
     if (text !== field.value) {
       field.value = text;
     }
@@ -79,19 +75,17 @@ function geoKeepAtMost(field, most) {
     var pasted = event.clipboardData ? event.clipboardData.getData("text/plain") : "";
     note();
     var start = field.selectionStart, end = field.selectionEnd;
-    field.value = kept(before.slice(0, start) + pasted + before.slice(end));
+    field.value = geoKept(before, replacesAll, before.slice(0, start) + pasted + before.slice(end));
   });
 }
 
-// Enter in the field is a click on the button, while that is enabled; an Enter that
-// commits a composition is not.
-function geoBindEnter(field, button) {
+// Enter in the letter box goes to the module, which clicks "Въвеждам буква" while that
+// is enabled; an Enter that commits a composition is no guess.
+function geoBindEnter(field) {
   field.addEventListener("keydown", function (event) {
     if (event.key === "Enter" && !geoComposes(event)) {
       event.preventDefault();
-      if (!button.disabled) {
-        button.click();
-      }
+      _Letter_Enter();
     }
   });
 }
@@ -149,20 +143,18 @@ function geoMenuBar(bar) {
   });
 }
 
-// Whether the player's last press was a finger's (or a pen's) rather than a key's.
-var geoTouched = false;
 document.addEventListener("pointerdown", function (event) {
-  geoTouched = event.pointerType === "touch" || event.pointerType === "pen";
+  geoPage.touched = event.pointerType === "touch" || event.pointerType === "pen";
   if (event.target.getAttribute("inputmode") === "none") {
     event.target.removeAttribute("inputmode"); // the field's own tap: the player types
   }
 }, true);
-document.addEventListener("keydown", function () { geoTouched = false; }, true);
+document.addEventListener("keydown", function () { geoPage.touched = false; }, true);
 
 // Moves the focus to `element`. After a tap (on a letter key, say) that must not open
 // the on-screen keyboard over the window; a tap on the field itself opens it.
 function geoFocus(element) {
-  if (geoTouched) {
+  if (geoPage.touched) {
     element.setAttribute("inputmode", "none");
   } else {
     element.removeAttribute("inputmode");

@@ -37,7 +37,7 @@ MainForm::MainForm(const WordLists& lists, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      session_(*this, *this, lists), reportError_([this](int number, const QString& message) {
+      session_(*this, lists), reportError_([this](int number, const QString& message) {
           showErrorBox(this, number, message);
       }) {
     setObjectName(QStringLiteral("MainForm"));

@@ -52,7 +52,7 @@ using ErrorReporter = std::function<void(int number, const QString& message)>;
  * (programEnded). Once the program is ending, through "Изход" or an error, the timer
  * stops and no event reaches the game any more.
  */
-class MainForm : public QMainWindow, public game::FormInterface, session::WindowSide {
+class MainForm : public QMainWindow, public session::Window {
     Q_OBJECT
 
 public:

@@ -1,0 +1,208 @@
+// The page's half of the binding: the functions that the module (WebForm.cpp, main.cpp)
+// calls to draw the window and bind its events, linked with emscripten's --js-library.
+//
+// The contract between the module and the page:
+// - Elements are addressed by a handle, a number that the module gives each element when
+//   it binds it (geo_bind), from its id in the page's HTML (WindowMarkup.h).
+// - Texts from the module come as a pointer to UTF-32 code points in the module's memory
+//   and their count; the page copies them at once and keeps no pointer. Ids come as a
+//   pointer to a NUL-terminated UTF-8 string.
+// - Texts to the module go into a buffer that the module owns and hands out
+//   (Text_Buffer, List_Buffer); it is valid until the next call that hands one out.
+// - Flags are 0 or 1.
+//
+// What the page calls in the module (main.cpp), each with plain numbers:
+//   Buton_Click(index), Obrabotwa_Click(index), Timer1_Timer(): the window's events.
+//   Letter_Key(key): letter key `key` clicked; Letter_Enter(): Enter in the letter box.
+//   Text_Buffer(count) -> pointer: room for `count` code points.
+//   LetterBox_Keep(beforeCount, replacesAll, proposedCount) -> count: what the letter box
+//     keeps, from the buffer holding the text before the edit, then the proposed one; the
+//     kept text is written at the buffer's start.
+//   List_Buffer(size) -> pointer: room for a list file's bytes, then its name in UTF-8.
+//   List_MostBytes() -> the largest file that is read whole.
+//   List_Load(size, fileSize) -> pointer to the outcome (below) of the file in the buffer;
+//   List_Unreadable() -> the same, for a file that could not be read.
+//   The outcome, valid until the next file: six 32-bit numbers, the category (-1: none),
+//   the rows left out, the message's pointer and count, the menu caption's pointer and
+//   count.
+
+/* global geoAddMenuItem, geoAnnounceBanner, geoBindEnter, geoFit, geoFocus, geoKeepOne,
+   geoLoadStartLists, geoMenuBar, geoSetValue, geoShowEnded */
+
+mergeInto(LibraryManager.library, {
+  // The window's elements by handle.
+  $geoElements: [],
+
+  $geoText: function (ptr, length) {
+    var text = "";
+    var first = ptr >> 2;
+    for (var i = 0; i < length; i += 4096) {
+      var part = Array.from(HEAPU32.subarray(first + i, first + Math.min(length, i + 4096)),
+                            function (c) { return c > 0x10ffff ? 0xfffd : c; });
+      text += String.fromCodePoint.apply(null, part);
+    }
+    return text;
+  },
+
+  // --- Binding, once at start --------------------------------------------------------------
+
+  geo_bind__deps: ["$geoElements"],
+  geo_bind: function (handle, id) {
+    geoElements[handle] = document.getElementById(UTF8ToString(id));
+  },
+
+  geo_bind_button__deps: ["$geoElements"],
+  geo_bind_button: function (handle, index) {
+    geoElements[handle].addEventListener("click", function () { _Buton_Click(index); });
+  },
+
+  geo_bind_letter_key__deps: ["$geoElements"],
+  geo_bind_letter_key: function (handle, key) {
+    geoElements[handle].addEventListener("click", function () { _Letter_Key(key); });
+  },
+
+  // The letter box keeps one character, whatever is typed, pasted or composed into it.
+  geo_bind_letter_box__deps: ["$geoElements"],
+  geo_bind_letter_box: function (handle) {
+    geoKeepOne(geoElements[handle]);
+    geoBindEnter(geoElements[handle]);
+  },
+
+  geo_bind_menu_item: function (index, id) {
+    document.getElementById(UTF8ToString(id))
+      .addEventListener("click", function () { _Obrabotwa_Click(index); });
+  },
+
+  geo_bind_menu_bar: function () {
+    geoMenuBar(document.getElementById("menubar"));
+  },
+
+  // Screen readers read the caption of `label` with the field `field`.
+  geo_describe_by__deps: ["$geoElements"],
+  geo_describe_by: function (field, label) {
+    geoElements[field].setAttribute("aria-describedby", geoElements[label].id);
+  },
+
+  // Alt and the letter `key` (a code point of A to Z) anywhere on the page click the button.
+  geo_bind_alt_key__deps: ["$geoElements", "$geoText"],
+  geo_bind_alt_key: function (button, key, title, length) {
+    var letter = String.fromCharCode(key);
+    geoElements[button].title = geoText(title, length);
+    document.addEventListener("keydown", function (event) {
+      if (event.altKey && !event.ctrlKey && !event.metaKey &&
+          (event.code === "Key" + letter || event.key.toUpperCase() === letter)) {
+        event.preventDefault();
+        if (!geoElements[button].disabled) {
+          geoElements[button].click();
+        }
+      }
+    });
+  },
+
+  geo_fit_window: function () {
+    geoFit();
+    window.addEventListener("resize", geoFit);
+    document.fonts.ready.then(geoFit);
+  },
+
+  geo_load_start_lists: function () {
+    geoLoadStartLists();
+  },
+
+  // --- Texts and states --------------------------------------------------------------------
+
+  geo_value_length__deps: ["$geoElements"],
+  geo_value_length: function (handle) {
+    return Array.from(geoElements[handle].value).length;
+  },
+
+  // Copies the field's text, `length` code points (geo_value_length), into `buffer`.
+  geo_copy_value__deps: ["$geoElements"],
+  geo_copy_value: function (handle, buffer, length) {
+    var codes = Array.from(geoElements[handle].value, function (c) { return c.codePointAt(0); });
+    HEAPU32.set(codes.slice(0, length), buffer >> 2);
+  },
+
+  geo_set_value__deps: ["$geoElements", "$geoText"],
+  geo_set_value: function (handle, text, length, showStart) {
+    geoSetValue(geoElements[handle], geoText(text, length), showStart);
+  },
+
+  geo_set_caption__deps: ["$geoElements", "$geoText"],
+  geo_set_caption: function (handle, text, length) {
+    geoElements[handle].textContent = geoText(text, length);
+  },
+
+  geo_set_hidden__deps: ["$geoElements"],
+  geo_set_hidden: function (handle, hidden) {
+    geoElements[handle].hidden = !!hidden;
+  },
+
+  geo_set_disabled__deps: ["$geoElements"],
+  geo_set_disabled: function (handle, disabled) {
+    geoElements[handle].disabled = !!disabled;
+  },
+
+  geo_set_used__deps: ["$geoElements"],
+  geo_set_used: function (handle, used) {
+    geoElements[handle].classList.toggle("used", !!used);
+  },
+
+  geo_announce_banner__deps: ["$geoElements"],
+  geo_announce_banner: function (handle) {
+    geoAnnounceBanner(geoElements[handle]);
+  },
+
+  geo_focus__deps: ["$geoElements"],
+  geo_focus: function (handle) {
+    geoFocus(geoElements[handle]);
+  },
+
+  // Menu item `index` with its id and caption: the item is made after the others when new.
+  geo_show_menu_item__deps: ["$geoText"],
+  geo_show_menu_item: function (index, id, caption, length) {
+    var itemId = UTF8ToString(id);
+    var item = document.getElementById(itemId);
+    if (!item) {
+      item = document.createElement("button");
+      item.type = "button";
+      item.id = itemId;
+      item.setAttribute("role", "menuitem");
+      item.addEventListener("click", function () { _Obrabotwa_Click(index); });
+      item.textContent = geoText(caption, length);
+      geoAddMenuItem(item);
+    } else {
+      item.textContent = geoText(caption, length);
+    }
+  },
+
+  // --- The end -----------------------------------------------------------------------------
+
+  $geoDisableWindow: function () {
+    var ended = document.getElementById("ended");
+    for (var control of document.getElementById("window")
+      .querySelectorAll("button, input, textarea")) {
+      if (!ended.contains(control)) {
+        control.disabled = true;
+      }
+    }
+  },
+
+  // The game ended: every control of the window is disabled and the end message shows.
+  geo_end__deps: ["$geoDisableWindow"],
+  geo_end: function () {
+    geoDisableWindow();
+    geoShowEnded();
+  },
+
+  // A run-time error ended the game: its dialog shows, then the end message.
+  geo_end_with_error__deps: ["$geoDisableWindow", "$geoText"],
+  geo_end_with_error: function (title, titleLength, text, length) {
+    geoDisableWindow();
+    var dialog = document.getElementById("runtime-error");
+    document.getElementById("runtime-error-title").textContent = geoText(title, titleLength);
+    document.getElementById("runtime-error-text").textContent = geoText(text, length);
+    dialog.addEventListener("close", geoShowEnded);
+    dialog.showModal();
+  },
+});
