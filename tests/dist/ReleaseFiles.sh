@@ -15,6 +15,10 @@ source "$tests/install/Checks.sh"
 trap 'rm -rf "$work" "$check_errors"' EXIT
 
 version=$(sed -n 's/^project(geografia VERSION \([0-9.]*\) .*/\1/p' "$repo/CMakeLists.txt")
+if [ -z "$version" ]; then
+    echo "FAILED: no version in the project() of $repo/CMakeLists.txt"
+    exit 1
+fi
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct)}
 date=$(date -u -d "@$epoch" +%F)
 deb_name="geografia_${version}_amd64.deb"
