@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
 
     window::MainForm form;
     game::ClockRandom random;
-    game::Game game(form, random);
+    game::Game game(form.session(), random);
     QObject::connect(&form, &window::MainForm::programEnded, &app,
                      [](int exitCode) { QCoreApplication::exit(exitCode); });
     form.bind(game);

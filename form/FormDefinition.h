@@ -148,6 +148,8 @@ inline constexpr TextView dialogTitle = U"Отваряне на списък";
 /// The names of tables that a spreadsheet saved as text: the dialog offers these first, and
 /// the folders of lists load only these.
 inline constexpr TextView listFilePatterns = U"*.csv *.tsv *.txt";
+/// The same tables by their media types, as a browser's file chooser offers them too.
+inline constexpr TextView listFileMediaTypes = U"text/csv text/tab-separated-values text/plain";
 /// Tables saved as text first (%1 the patterns above), then every file.
 inline constexpr TextView dialogFilters = U"Таблици, записани като текст (%1);;Всички файлове (*)";
 /// After Ctrl+O: %1 the list's name (or names), %2 the user's folder of lists.

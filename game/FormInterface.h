@@ -31,7 +31,7 @@ public:
     /// Caption of the label Label1(index); the game uses 0 (the category hint).
     virtual void setLabel1Caption(int index, TextView caption) = 0;
 
-    /// Number of items of the word list List1(index), index 0 to 9.
+    /// Number of items of the word list List1(index): two lists a category, from 0.
     virtual int List1Count(int index) const = 0;
 
     /// Item `item` of List1(index); the empty text when `item` is not a valid item index.

@@ -16,7 +16,7 @@ namespace game {
 struct GameState {
     enum TimerMode : std::int16_t { IdleShuffle = 0, Marquee = 1 };
 
-    std::int16_t categoryIndex = 0; ///< current category, 0 to 4
+    std::int16_t categoryIndex = 0; ///< current category: the built-in ones, then those added
     std::int32_t lastIndex = 0;     ///< item count of the answer list - 1; bounds the draw
     std::int32_t wordIndex = 0;     ///< item of the current answer and of its clue
     std::int16_t timerMode = IdleShuffle;

@@ -8,8 +8,10 @@ namespace session {
 
 namespace {
 
-constexpr int letterInput = 0;  // bukwa(0)
-constexpr int letterButton = 0; // Buton(0)
+constexpr int letterInput = 0;    // bukwa(0)
+constexpr int enteredLetters = 3; // bukwa(3): its letters show as used keys
+constexpr int rulesBox = 4;       // bukwa(4): the letter keys take its place
+constexpr int letterButton = 0;   // Buton(0): the keys stand for it
 
 } // namespace
 
@@ -41,17 +43,17 @@ void Session::Timer1_Timer() {
 }
 
 void Session::enterInLetterBox() {
-    if (!ended_ && window_.letterButtonEnabled()) {
+    if (!ended_ && letterButtonEnabled_) {
         Buton_Click(letterButton);
     }
 }
 
 void Session::letterKey(int key) {
-    if (ended_ || key < 0 || key >= form::letterKeys::count || !window_.letterButtonEnabled()) {
+    if (ended_ || key < 0 || key >= form::letterKeys::count || !letterButtonEnabled_) {
         return;
     }
-    window_.setBukwaText(letterInput,
-                         form::letterKeys::characters.substr(static_cast<std::size_t>(key), 1));
+    setBukwaText(letterInput,
+                 form::letterKeys::characters.substr(static_cast<std::size_t>(key), 1));
     Buton_Click(letterButton);
 }
 
@@ -75,6 +77,56 @@ game::TextView Session::menuCaption(int category) const {
     return game_ != nullptr && category >= 0 && category < game_->categoryTable().size()
                ? game_->categoryTable()[category].menuCaption
                : game::TextView{};
+}
+
+game::Text Session::bukwaText(int index) const {
+    return window_.text({"bukwa", index});
+}
+
+void Session::setBukwaText(int index, game::TextView text) {
+    window_.setText({"bukwa", index}, text);
+    if (index == enteredLetters && letterKeysShown_) {
+        showLetterKeys(text);
+    }
+}
+
+game::Text Session::stolicaText(int index) const {
+    return window_.text({"stolica", index});
+}
+
+void Session::setStolicaText(int index, game::TextView text) {
+    window_.setText({"stolica", index}, text);
+}
+
+void Session::setBukwaVisible(int index, bool visible) {
+    window_.setShown({"bukwa", index}, visible);
+    if (index == rulesBox && !visible && !letterKeysShown_) {
+        letterKeysShown_ = true;
+        showLetterKeys(bukwaText(enteredLetters));
+    }
+}
+
+void Session::setButonEnabled(int index, bool enabled) {
+    window_.setEnabled({"Buton", index}, enabled);
+    if (index == letterButton) {
+        letterButtonEnabled_ = enabled;
+        if (letterKeysShown_) {
+            showLetterKeys(bukwaText(enteredLetters));
+        }
+    }
+}
+
+void Session::setLabel1Caption(int index, game::TextView caption) {
+    window_.setText({"Label1", index}, caption);
+}
+
+void Session::enableTimer1() {
+    window_.startTimer();
+}
+
+// The keys stand for the letter button, and show which letters this game has entered.
+void Session::showLetterKeys(game::TextView entered) {
+    window_.showLetterKeys(letterButtonEnabled_, entered);
 }
 
 int Session::List1Count(int index) const {
@@ -118,7 +170,7 @@ bool Session::deliver(Event event, int index) {
     }
     if (endAsked_) {
         ended_ = true;
-        window_.endNormally();
+        window_.end(0, {});
     }
     return true;
 }
@@ -127,7 +179,7 @@ void Session::fail(int number, game::TextView description) {
     // Ended before the report, so that no tick reaches the game while it shows.
     ended_ = true;
     failed_ = true;
-    window_.endWithError(number, description);
+    window_.end(number, description);
 }
 
 void Session::focusLetterBoxUnlessEnded() {

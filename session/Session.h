@@ -3,6 +3,7 @@
 #include "AddedLists.h"
 #include "FormInterface.h"
 #include "Game.h"
+#include "Window.h"
 #include "WordLists.h"
 
 #include <optional>
@@ -11,38 +12,16 @@
 namespace session {
 
 /**
- * A window as the session sees it: the game's operations on its elements, which the game
- * alone uses, and what the window does for the session, each window its own way.
- */
-class Window : public game::FormInterface {
-public:
-    /// A run-time error left a handler: stop the timer, show error `number` with its
-    /// `description`, and end. No event reaches the game after it.
-    virtual void endWithError(int number, game::TextView description) = 0;
-
-    /// "Изход" ended the game: stop the timer and end.
-    virtual void endNormally() = 0;
-
-    /// Menu item Obrabotwa(item) shows `caption`, as plain text; a new item comes after
-    /// the others.
-    virtual void showMenuItem(int item, game::TextView caption) = 0;
-
-    /// Whether "Въвеждам буква", Buton(0), takes a letter now.
-    virtual bool letterButtonEnabled() const = 0;
-
-    /// The letter box takes the focus, so that the next letter can be typed at once.
-    virtual void focusLetterBox() = 0;
-};
-
-/**
- * Everything a window does alike between its elements and the game: the window's events
- * delivered to the game's handlers, a run-time error turned into "show it, then end",
- * the teachers' lists beside the built-in ones, and the letter keys. A window creates
- * and draws its elements, and hands its events here.
+ * Everything a window does alike between its elements and the game: the game's
+ * operations on the window's elements by name and index, carried out on the window
+ * (Window.h); the window's events delivered to the game's handlers, a run-time error
+ * turned into "show it, then end"; the teachers' lists beside the built-in ones; the
+ * letter keys. A window creates and draws its elements, and hands its events here.
  *
- * Once the game has ended, by "Изход" or an error, no event reaches it any more.
+ * The game is made on the session, as its window. Once the game has ended, by "Изход" or
+ * an error, no event reaches it any more.
  */
-class Session {
+class Session final : public game::FormInterface {
 public:
     using Outcome = wordlists::AddedLists::Outcome;
 
@@ -76,28 +55,39 @@ public:
     /// The menu caption of category `category`.
     game::TextView menuCaption(int category) const;
 
-    /// The word lists as the game asks for them: the built-in ones, then the teachers'.
-    int List1Count(int index) const;
-    game::TextView List1Item(int index, int item) const;
-
-    /// The game asked to end: it ends once its handler returns.
-    void endProgram() { endAsked_ = true; }
-
     /// True once the game has ended, by "Изход" or by a run-time error.
     bool ended() const { return ended_; }
     /// True once a run-time error has ended the game.
     bool failed() const { return failed_; }
+
+    // The window as the game sees it.
+    game::Text bukwaText(int index) const override;
+    void setBukwaText(int index, game::TextView text) override;
+    game::Text stolicaText(int index) const override;
+    void setStolicaText(int index, game::TextView text) override;
+    void setBukwaVisible(int index, bool visible) override;
+    void setButonEnabled(int index, bool enabled) override;
+    void setLabel1Caption(int index, game::TextView caption) override;
+    /// The built-in lists, then the teachers'.
+    int List1Count(int index) const override;
+    game::TextView List1Item(int index, int item) const override;
+    void enableTimer1() override;
+    /// The game ends once its handler returns.
+    void endProgram() override { endAsked_ = true; }
 
 private:
     enum class Event { Load, Click, MenuChoice, Tick };
     bool deliver(Event event, int index = 0);
     void fail(int number, game::TextView description);
     void focusLetterBoxUnlessEnded();
+    void showLetterKeys(game::TextView entered);
 
     Window& window_;
     const wordlists::Lists& lists_;
     wordlists::AddedLists added_;
     game::Game* game_ = nullptr;
+    bool letterButtonEnabled_ = true;
+    bool letterKeysShown_ = false;
     bool endAsked_ = false;
     bool ended_ = false;
     bool failed_ = false;

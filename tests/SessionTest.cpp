@@ -4,71 +4,69 @@
 
 #include "Session.h"
 
-#include "FakeForm.h"
 #include "FormDefinition.h"
 #include "LetterBox.h"
 #include "RuntimeError.h"
 #include "ScriptedRandom.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-/// A window as the session sees it: the fake window's fields, and what the session asked
-/// of it as plain fields too.
+/// A window as the session sees it: its elements' texts and states, and what the session
+/// asked of it, as plain fields. Starts as the window's definition.
 struct FakeWindow : session::Window {
-    FakeForm form;
-    session::Session* session = nullptr;
-    std::vector<int> errors; ///< the numbers of the errors shown
-    int normalEnds = 0;
+    std::map<std::pair<std::string_view, int>, game::Text> texts;
+    std::map<std::pair<std::string_view, int>, bool> shown;
+    std::map<std::pair<std::string_view, int>, bool> enabled;
+    int timerStarts = 0;
+    std::optional<bool> keysEnabled; ///< none while the letter keys are not shown
+    game::Text keysEntered;          ///< the letters the keys show as used
     std::vector<std::pair<int, game::Text>> menuItems;
-    bool letterButton = true;
     int focusCalls = 0;
+    std::vector<int> ends; ///< the error numbers of the ends, 0 for "Изход"
 
-    game::Text bukwaText(int index) const override { return form.bukwaText(index); }
-    void setBukwaText(int index, game::TextView text) override { form.setBukwaText(index, text); }
-    game::Text stolicaText(int index) const override { return form.stolicaText(index); }
-    void setStolicaText(int index, game::TextView text) override {
-        form.setStolicaText(index, text);
+    FakeWindow() {
+        for (const ::form::Element& element : ::form::elements) {
+            texts[{element.id.name, element.id.index}] = element.text;
+        }
     }
-    void setBukwaVisible(int index, bool visible) override { form.setBukwaVisible(index, visible); }
-    void setButonEnabled(int index, bool enabled) override { form.setButonEnabled(index, enabled); }
-    void setLabel1Caption(int index, game::TextView caption) override {
-        form.setLabel1Caption(index, caption);
+    game::Text text(::form::ElementId id) const override { return texts.at({id.name, id.index}); }
+    void setText(::form::ElementId id, game::TextView text) override {
+        texts.at({id.name, id.index}) = text;
     }
-    int List1Count(int index) const override { return session->List1Count(index); }
-    game::TextView List1Item(int index, int item) const override {
-        return session->List1Item(index, item);
+    void setShown(::form::ElementId id, bool on) override { shown[{id.name, id.index}] = on; }
+    void setEnabled(::form::ElementId id, bool on) override { enabled[{id.name, id.index}] = on; }
+    void startTimer() override { ++timerStarts; }
+    void showLetterKeys(bool on, game::TextView entered) override {
+        keysEnabled = on;
+        keysEntered = entered;
     }
-    void enableTimer1() override { form.enableTimer1(); }
-    void endProgram() override { session->endProgram(); }
-
-    void endWithError(int number, game::TextView) override { errors.push_back(number); }
-    void endNormally() override { ++normalEnds; }
     void showMenuItem(int item, game::TextView caption) override {
         menuItems.emplace_back(item, caption);
     }
-    bool letterButtonEnabled() const override { return letterButton; }
     void focusLetterBox() override { ++focusCalls; }
+    void end(int errorNumber, game::TextView) override { ends.push_back(errorNumber); }
 };
 
 class Session : public ::testing::Test {
 protected:
     FakeWindow window;
-    FakeForm& form = window.form;
     wordlists::Lists lists = wordlists::all();
     ScriptedRandom random;
-    game::Game game{window, random};
     session::Session session{window, lists};
+    game::Game game{session, random};
 
     void SetUp() override {
-        window.session = &session;
         session.bind(game);
         random.pushIndex(0);
         ASSERT_TRUE(session.Form_Load());
     }
+    game::Text& text(std::string_view name, int index) { return window.texts.at({name, index}); }
 };
 
 TEST_F(Session, aRunTimeErrorIsShownOnceAndNoEventReachesTheGameAfterIt) {
@@ -77,46 +75,55 @@ TEST_F(Session, aRunTimeErrorIsShownOnceAndNoEventReachesTheGameAfterIt) {
     lists[5] = {U"ЕВРОПА"};
     random.pushIndex(0);
     session.Obrabotwa_Click(3);
-    EXPECT_EQ(window.errors, std::vector<int>{game::RuntimeError::DivisionByZero});
+    EXPECT_EQ(window.ends, std::vector<int>{game::RuntimeError::DivisionByZero});
     EXPECT_TRUE(session.failed());
-    const game::Text shown = form.stolica[1];
+    const game::Text shown = text("stolica", 1);
     session.Timer1_Timer();
     session.Buton_Click(1);
     session.letterKey(0);
-    EXPECT_EQ(form.stolica[1], shown);
+    EXPECT_EQ(text("stolica", 1), shown);
     EXPECT_EQ(window.focusCalls, 0);
     EXPECT_FALSE(session.addList("Х;В\nА;Б\nВ;Г\n", U"Късно.csv", 13));
-    EXPECT_EQ(window.errors.size(), 1u);
+    EXPECT_EQ(window.ends.size(), 1u);
 }
 
 TEST_F(Session, exitEndsOnceItsHandlerReturnsAndIgnoresLaterEvents) {
     session.Obrabotwa_Click(0);
-    EXPECT_EQ(window.normalEnds, 1);
+    EXPECT_EQ(window.ends, std::vector<int>{0});
     EXPECT_TRUE(session.ended());
     EXPECT_FALSE(session.failed());
     random.pushIndex(0);
     session.Buton_Click(1);
-    EXPECT_EQ(form.stolica[0], U" Нова игра"); // no game started
-    EXPECT_EQ(window.normalEnds, 1);
+    EXPECT_EQ(text("stolica", 0), U" Нова игра"); // no game started
+    EXPECT_EQ(window.ends.size(), 1u);
 }
 
-TEST_F(Session, aLetterKeyOrEnterGuessesOnlyWhileTheLetterButtonTakesALetter) {
+TEST_F(Session, theLetterKeysStandForTheLetterButtonAndShowTheLettersEntered) {
+    // Shown once the rules are hidden; a key or Enter guesses only while the button is on.
+    EXPECT_FALSE(window.keysEnabled);
     random.pushIndex(0);
     session.Buton_Click(1);
+    ASSERT_EQ(window.keysEnabled, true);
     const int key = static_cast<int>(::form::letterKeys::characters.find(U'М'));
     session.letterKey(key);
-    EXPECT_EQ(form.bukwa[3], U"М");
-    form.bukwa[0] = U"а";
+    EXPECT_EQ(text("bukwa", 3), U"М");
+    EXPECT_EQ(window.keysEntered, U"М");
+    EXPECT_TRUE(session::letterKeyUsed(key, window.keysEntered));
+    EXPECT_FALSE(session::letterKeyUsed(key + 1, window.keysEntered));
+    text("bukwa", 0) = U"а";
     session.enterInLetterBox();
-    EXPECT_EQ(form.bukwa[3], U"МА");
-    window.letterButton = false;
+    EXPECT_EQ(text("bukwa", 3), U"МА");
+    session.setButonEnabled(0, false);
+    EXPECT_EQ(window.keysEnabled, false);
     session.letterKey(key);
     session.enterInLetterBox();
     session.letterKey(-1);
     session.letterKey(::form::letterKeys::count);
-    EXPECT_EQ(form.bukwa[3], U"МА");
-    EXPECT_TRUE(session::letterKeyUsed(key, form.bukwa[3]));
-    EXPECT_FALSE(session::letterKeyUsed(key + 1, form.bukwa[3]));
+    EXPECT_EQ(text("bukwa", 3), U"МА");
+    random.pushIndex(0);
+    session.Buton_Click(1);
+    EXPECT_EQ(window.keysEnabled, true);
+    EXPECT_EQ(window.keysEntered, U"");
 }
 
 TEST_F(Session, aTeachersListGetsItsMenuItemAndReplacingTheChosenOneChoosesItAgain) {
@@ -127,14 +134,14 @@ TEST_F(Session, aTeachersListGetsItsMenuItemAndReplacingTheChosenOneChoosesItAga
     EXPECT_EQ(window.menuItems[0], std::make_pair(6, game::Text(U"Върхове")));
     random.pushIndex(0);
     session.Obrabotwa_Click(6);
-    EXPECT_EQ(form.label1[0], U"Връх");
-    EXPECT_EQ(window.List1Item(10, 1), U"ВИХРЕН");
-    EXPECT_EQ(window.List1Item(0, 0), U"АМСТЕРДАМ");
+    EXPECT_EQ(text("Label1", 0), U"Връх");
+    EXPECT_EQ(session.List1Item(10, 1), U"ВИХРЕН");
+    EXPECT_EQ(session.List1Item(0, 0), U"АМСТЕРДАМ");
     // The same name again: the chosen list is replaced and chosen again, with its words.
     const std::string second = "Езеро;Планина\nСМРАДЛИВОТО;Рила\nПОПОВО;Пирин\n";
     random.pushIndex(0);
     ASSERT_TRUE(session.addList(second, U"Върхове.csv", second.size()));
-    EXPECT_EQ(form.label1[0], U"Езеро");
+    EXPECT_EQ(text("Label1", 0), U"Езеро");
     EXPECT_EQ(game.state().categoryIndex, 5);
     EXPECT_EQ(window.menuItems.size(), 2u);
 }

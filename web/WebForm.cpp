@@ -37,14 +37,11 @@ namespace web {
 namespace {
 
 // The elements the page binds by their indices.
-constexpr int letterInput = 0;    // bukwa(0): keeps one character; Enter in it clicks Buton(0)
-constexpr int letterButton = 0;   // Buton(0) "Въвеждам буква"
-constexpr int newGameButton = 1;  // Buton(1) "Нова игра"
-constexpr int resultBanner = 2;   // bukwa(2): screen readers hear it when it shows
-constexpr int enteredLetters = 3; // bukwa(3): its letters show as used keys
-constexpr int rulesBox = 4;       // bukwa(4): the letter keys take its place
-constexpr int displayLine = 1;    // stolica(1), the question, read with the hint above it
-constexpr int hintLabel = 0;      // Label1(0), the category's hint
+constexpr int letterInput = 0;   // bukwa(0): keeps one character; Enter in it clicks Buton(0)
+constexpr int newGameButton = 1; // Buton(1) "Нова игра"
+constexpr int resultBanner = 2;  // bukwa(2): screen readers hear it when it shows
+constexpr int displayLine = 1;   // stolica(1), the question, read with the hint above it
+constexpr int hintLabel = 0;     // Label1(0), the category's hint
 
 // Alt and this letter click "Нова игра"; Ctrl+N belongs to the browser.
 constexpr char32_t newGameKey = U'N';
@@ -67,12 +64,6 @@ int handle(std::string_view name, int index) {
 
 int lengthOf(game::TextView text) {
     return static_cast<int>(text.size());
-}
-
-game::Text valueOf(int handle) {
-    game::Text text(static_cast<std::size_t>(geo_value_length(handle)), U'\0');
-    geo_copy_value(handle, text.data(), lengthOf(text));
-    return text;
 }
 
 } // namespace
@@ -123,113 +114,70 @@ void WebForm::stopTimer() {
     }
 }
 
-void WebForm::endWithError(int number, game::TextView description) {
-    stopTimer();
-    const game::Text text = form::runTimeErrorText(number, description);
-    geo_end_with_error(form::runTimeErrorTitle.data(), lengthOf(form::runTimeErrorTitle),
-                       text.data(), lengthOf(text));
-}
-
-void WebForm::endNormally() {
-    stopTimer();
-    geo_end();
-}
-
-void WebForm::showMenuItem(int item, game::TextView caption) {
-    geo_show_menu_item(item, idOf(form::menuName, item).c_str(), caption.data(), lengthOf(caption));
-}
-
-bool WebForm::letterButtonEnabled() const {
-    return letterButtonEnabled_;
-}
-
-void WebForm::focusLetterBox() {
-    geo_focus(handle("bukwa", letterInput));
-}
-
-void WebForm::showLetterPanel() {
-    if (letterPanelShown_) {
-        return;
-    }
-    letterPanelShown_ = true;
-    for (int key = 0; key < form::letterKeys::count; ++key) {
-        geo_set_disabled(keyHandle(key), !letterButtonEnabled_);
-    }
-    markUsedKeys(bukwaText(enteredLetters));
-    geo_set_hidden(panelHandle, false);
-}
-
-void WebForm::markUsedKeys(game::TextView entered) {
-    for (int key = 0; key < form::letterKeys::count; ++key) {
-        geo_set_used(keyHandle(key), session::letterKeyUsed(key, entered));
-    }
-}
-
-game::Text WebForm::bukwaText(int index) const {
-    return valueOf(handle("bukwa", index));
-}
-
-void WebForm::setBukwaText(int index, game::TextView text) {
-    // A text wider than its box shows from its start; the letter box keeps its cursor.
-    geo_set_value(handle("bukwa", index), text.data(), lengthOf(text), index != letterInput);
-    if (index == enteredLetters && letterPanelShown_) {
-        markUsedKeys(text);
-    }
-    if (index == resultBanner) {
-        geo_announce_banner(handle("bukwa", resultBanner));
-    }
-}
-
-game::Text WebForm::stolicaText(int index) const {
-    return valueOf(handle("stolica", index));
-}
-
-void WebForm::setStolicaText(int index, game::TextView text) {
-    geo_set_value(handle("stolica", index), text.data(), lengthOf(text), true);
-}
-
-void WebForm::setBukwaVisible(int index, bool visible) {
-    geo_set_hidden(handle("bukwa", index), !visible);
-    if (index == rulesBox && !visible) {
-        showLetterPanel();
-    }
-    if (index == resultBanner) {
-        geo_announce_banner(handle("bukwa", resultBanner));
-    }
-}
-
-void WebForm::setButonEnabled(int index, bool enabled) {
-    geo_set_disabled(handle("Buton", index), !enabled);
-    if (index != letterButton) {
-        return;
-    }
-    letterButtonEnabled_ = enabled;
-    for (int key = 0; letterPanelShown_ && key < form::letterKeys::count; ++key) {
-        geo_set_disabled(keyHandle(key), !enabled); // the keys stand for the letter button
-    }
-}
-
-void WebForm::setLabel1Caption(int index, game::TextView caption) {
-    geo_set_caption(handle("Label1", index), caption.data(), lengthOf(caption));
-}
-
-int WebForm::List1Count(int index) const {
-    return session_.List1Count(index);
-}
-
-game::TextView WebForm::List1Item(int index, int item) const {
-    return session_.List1Item(index, item);
-}
-
-void WebForm::enableTimer1() {
+void WebForm::startTimer() {
     if (!timerRunning_) {
         timer_ = emscripten_set_interval(&WebForm::tick, form::timerIntervalMs, this);
         timerRunning_ = true;
     }
 }
 
-void WebForm::endProgram() {
-    session_.endProgram();
+void WebForm::end(int errorNumber, game::TextView description) {
+    stopTimer();
+    if (errorNumber == 0) {
+        geo_end();
+        return;
+    }
+    const game::Text text = form::runTimeErrorText(errorNumber, description);
+    geo_end_with_error(form::runTimeErrorTitle.data(), lengthOf(form::runTimeErrorTitle),
+                       text.data(), lengthOf(text));
+}
+
+void WebForm::showMenuItem(int item, game::TextView caption) {
+    geo_show_menu_item(item, idOf(form::menuName, item).c_str(), caption.data(), lengthOf(caption));
+}
+
+void WebForm::focusLetterBox() {
+    geo_focus(handle("bukwa", letterInput));
+}
+
+void WebForm::showLetterKeys(bool enabled, game::TextView entered) {
+    for (int key = 0; key < form::letterKeys::count; ++key) {
+        geo_set_disabled(keyHandle(key), !enabled);
+        geo_set_used(keyHandle(key), session::letterKeyUsed(key, entered));
+    }
+    geo_set_hidden(panelHandle, false);
+}
+
+game::Text WebForm::text(form::ElementId id) const {
+    const int at = handle(id.name, id.index);
+    game::Text text(static_cast<std::size_t>(geo_value_length(at)), U'\0');
+    geo_copy_value(at, text.data(), lengthOf(text));
+    return text;
+}
+
+void WebForm::setText(form::ElementId id, game::TextView text) {
+    const int at = handle(id.name, id.index);
+    if (id.name == "Label1") {
+        geo_set_caption(at, text.data(), lengthOf(text));
+        return;
+    }
+    // A text wider than its box shows from its start; the letter box keeps its cursor.
+    geo_set_value(at, text.data(), lengthOf(text), id != form::ElementId{"bukwa", letterInput});
+    if (id == form::ElementId{"bukwa", resultBanner}) {
+        geo_announce_banner(at);
+    }
+}
+
+void WebForm::setShown(form::ElementId id, bool shown) {
+    const int at = handle(id.name, id.index);
+    geo_set_hidden(at, !shown);
+    if (id == form::ElementId{"bukwa", resultBanner}) {
+        geo_announce_banner(at);
+    }
+}
+
+void WebForm::setEnabled(form::ElementId id, bool enabled) {
+    geo_set_disabled(handle(id.name, id.index), !enabled);
 }
 
 } // namespace web

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FormInterface.h"
 #include "Session.h"
 #include "WordLists.h"
 
@@ -29,41 +28,32 @@ public:
     WebForm& operator=(const WebForm&) = delete;
     ~WebForm() override;
 
-    /// What the page does alike with the desktop: events, teachers' lists, letter keys.
+    /// What the page does alike with the desktop, and the window as the game sees it.
     session::Session& session() { return session_; }
 
-    // The window as the game sees it.
-    game::Text bukwaText(int index) const override;
-    void setBukwaText(int index, game::TextView text) override;
-    game::Text stolicaText(int index) const override;
-    void setStolicaText(int index, game::TextView text) override;
-    void setBukwaVisible(int index, bool visible) override;
-    void setButonEnabled(int index, bool enabled) override;
-    void setLabel1Caption(int index, game::TextView caption) override;
-    int List1Count(int index) const override;
-    game::TextView List1Item(int index, int item) const override;
-    void enableTimer1() override;
-    void endProgram() override;
-
 private:
-    // What the page does for the session.
-    void endWithError(int number, game::TextView description) override;
-    void endNormally() override;
-    void showMenuItem(int item, game::TextView caption) override;
-    bool letterButtonEnabled() const override;
-    void focusLetterBox() override;
-
     void bindPage();
+
+    // The elements, as the session reads and writes them: by handle in the page.
+    game::Text text(form::ElementId id) const override;
+    void setText(form::ElementId id, game::TextView text) override;
+    void setShown(form::ElementId id, bool shown) override;
+    void setEnabled(form::ElementId id, bool enabled) override;
+
+    // Timer1, as the page's interval.
+    void startTimer() override;
     void stopTimer();
     static void tick(void* form);
-    void showLetterPanel();
-    void markUsedKeys(game::TextView entered);
+
+    // What else the session asks of the page.
+    void showLetterKeys(bool enabled, game::TextView entered) override;
+    void showMenuItem(int item, game::TextView caption) override;
+    void focusLetterBox() override;
+    void end(int errorNumber, game::TextView description) override;
 
     session::Session session_;
     long timer_ = 0;
     bool timerRunning_ = false;
-    bool letterPanelShown_ = false;
-    bool letterButtonEnabled_ = true;
 };
 
 } // namespace web

@@ -192,6 +192,19 @@ std::vector<const form::Element*> elementsInPageOrder() {
     return order;
 }
 
+std::string listFileAccept() {
+    std::string accept;
+    for (const char c : wordlists::toUtf8(game::Text(form::listTexts::listFilePatterns) + U" " +
+                                          game::Text(form::listTexts::listFileMediaTypes))) {
+        if (c == ' ') {
+            accept += ',';
+        } else if (c != '*') {
+            accept += c;
+        }
+    }
+    return accept;
+}
+
 std::string windowHead() {
     return "<title>" + escaped(form::windowCaption) +
            "</title>\n<style>\nbody, #window { background: " + css(form::formColour) +

@@ -25,6 +25,10 @@ std::string css(form::Rgb colour);
 /// The elements in the keyboard order, so that Tab follows it; the others after them.
 std::vector<const form::Element*> elementsInPageOrder();
 
+/// For the file chooser of teachers' lists, its accept attribute: the tables saved as text,
+/// by their names' ends and their media types.
+std::string listFileAccept();
+
 /// For the page's head: the window's caption as its title, and its font, colour and size.
 std::string windowHead();
 

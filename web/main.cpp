@@ -155,7 +155,7 @@ extern "C" void geo_load_start_lists();
 int main() {
     // They live as long as the page: the module keeps running after main returns.
     static web::WebForm form(wordlists::all());
-    static game::Game game(form, web::pageRandom());
+    static game::Game game(form.session(), web::pageRandom());
     form.session().bind(game);
     page = &form;
     form.session().Form_Load();

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTextDocument>
 
 namespace window {
 
@@ -27,10 +26,7 @@ QRect BoxLabel::textArea() {
 }
 
 void BoxLabel::paintEvent(QPaintEvent* event) {
-    // Rich text is laid out otherwise than plain lines: it is always drawn whole.
-    const bool rich = textFormat() == Qt::RichText ||
-                      (textFormat() == Qt::AutoText && Qt::mightBeRichText(text()));
-    if (rich || event->region().intersects(textArea())) {
+    if (event->region().intersects(textArea())) {
         QLabel::paintEvent(event);
         return;
     }

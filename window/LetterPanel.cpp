@@ -88,12 +88,11 @@ LetterPanel::LetterPanel(QWidget* parent) : QWidget(parent) {
         grid->addWidget(key, i / keys::columns, i % keys::columns);
         keys_[static_cast<std::size_t>(i)] = key;
     }
-    markUsed({});
 }
 
-void LetterPanel::markUsed(const QString& entered) {
+void LetterPanel::markUsed(game::TextView entered) {
     for (int i = 0; i < keyCount; ++i) {
-        const bool used = session::letterKeyUsed(i, entered.toStdU32String());
+        const bool used = session::letterKeyUsed(i, entered);
         static_cast<LetterKey*>(keys_[static_cast<std::size_t>(i)])->setUsed(used);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormDefinition.h"
+#include "Text.h"
 
 #include <QWidget>
 #include <array>
@@ -27,9 +28,9 @@ public:
 
     QPushButton* key(int index) const { return keys_.at(static_cast<std::size_t>(index)); }
 
-    /// Shows the keys whose character occurs in `entered` as used. Used keys stay
-    /// clickable: entering a letter again counts again.
-    void markUsed(const QString& entered);
+    /// Shows the keys whose character the letters `entered` hold as used
+    /// (session::letterKeyUsed). Used keys stay clickable: a letter entered again counts.
+    void markUsed(game::TextView entered);
 
 signals:
     /// Key `key` was clicked (form::letterKeys).

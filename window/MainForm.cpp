@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <stdexcept>
 
 namespace window {
 
@@ -61,28 +62,6 @@ void MainForm::bindKeyboard() {
     connect(newGameKey, &QShortcut::activated, this, [this] { Buton[1]->click(); });
 }
 
-// The letter keys take the rules' place once those are hidden; until then nothing of
-// them is needed, so they are made then, not at start-up.
-void MainForm::showLetterPanel() {
-    if (letterPanel != nullptr) {
-        return;
-    }
-    letterPanel = new LetterPanel(centralWidget());
-    letterPanel->setGeometry(bukwa4->geometry());
-    letterPanel->setEnabled(Buton[0]->isEnabled());
-    letterPanel->markUsed(bukwa[3]->text());
-    QWidget* previous = bukwa4;
-    for (int i = 0; i < LetterPanel::keyCount; ++i) {
-        QWidget::setTabOrder(previous, letterPanel->key(i));
-        previous = letterPanel->key(i);
-    }
-    connect(letterPanel, &LetterPanel::keyChosen, this,
-            [this](int key) { session_.letterKey(key); });
-    // Used letters follow the entered-letters field, so a new game clears them.
-    connect(bukwa[3], &QLineEdit::textChanged, letterPanel, &LetterPanel::markUsed);
-    letterPanel->show();
-}
-
 void MainForm::bind(game::Game& game) {
     if (bound_) {
         qWarning("MainForm::bind: the window is already bound to a game");
@@ -113,20 +92,13 @@ bool MainForm::load() {
     return session_.Form_Load();
 }
 
-void MainForm::endWithError(int number, game::TextView description) {
-    // Stopped before the report, so that no tick is due while it shows.
+void MainForm::end(int errorNumber, game::TextView description) {
+    // Stopped before an error's report, so that no tick is due while it shows.
     Timer1.stop();
-    reportError_(number, toQString(description));
-    endWith(1);
-}
-
-void MainForm::endNormally() {
-    endWith(0);
-}
-
-void MainForm::endWith(int exitCode) {
-    Timer1.stop();
-    emit programEnded(exitCode);
+    if (errorNumber != 0) {
+        reportError_(errorNumber, toQString(description));
+    }
+    emit programEnded(errorNumber != 0 ? 1 : 0);
 }
 
 void MainForm::showMenuItem(int item, game::TextView caption) {
@@ -141,74 +113,82 @@ void MainForm::showMenuItem(int item, game::TextView caption) {
     connectMenuItem(item);
 }
 
-bool MainForm::letterButtonEnabled() const {
-    return Buton[0]->isEnabled();
-}
-
 void MainForm::focusLetterBox() {
     bukwa[0]->setFocus();
 }
 
-game::Text MainForm::bukwaText(int index) const {
-    return index == 4 ? toText(bukwa4->toPlainText()) : toText(bukwa.at(index)->text());
+// Elements the game names that the window has not are a fault of the program: thrown,
+// the session shows it as a run-time error.
+QWidget* MainForm::elementWidget(form::ElementId id) const {
+    const auto at = static_cast<std::size_t>(id.index);
+    if (id.name == "bukwa") {
+        return at == 4 ? static_cast<QWidget*>(bukwa4) : bukwa.at(at);
+    }
+    if (id.name == "stolica") {
+        return stolica.at(at);
+    }
+    if (id.name == "Buton") {
+        return Buton.at(at);
+    }
+    if (id.name == "Label1") {
+        return Label1.at(at);
+    }
+    throw std::out_of_range("the window has no element " + std::string(id.name));
 }
 
-void MainForm::setBukwaText(int index, game::TextView text) {
-    if (index == 4) {
+game::Text MainForm::text(form::ElementId id) const {
+    QWidget* element = elementWidget(id);
+    if (element == bukwa4) {
+        return toText(bukwa4->toPlainText());
+    }
+    auto* field = qobject_cast<QLineEdit*>(element);
+    return field != nullptr ? toText(field->text()) : game::Text{};
+}
+
+void MainForm::setText(form::ElementId id, game::TextView text) {
+    QWidget* element = elementWidget(id);
+    if (element == bukwa4) {
         bukwa4->setPlainText(toQString(text));
-        return;
-    }
-    QLineEdit* field = bukwa.at(index);
-    setTextUnchecked(field, toQString(text));
-    if (index != 0) {
-        field->setCursorPosition(0);
-    }
-}
-
-game::Text MainForm::stolicaText(int index) const {
-    return toText(stolica.at(index)->text());
-}
-
-void MainForm::setStolicaText(int index, game::TextView text) {
-    QLineEdit* field = stolica.at(index);
-    setTextUnchecked(field, toQString(text));
-    // A text wider than its box shows from its start, not scrolled to its end.
-    field->setCursorPosition(0);
-}
-
-void MainForm::setBukwaVisible(int index, bool visible) {
-    QWidget* field = index == 4 ? static_cast<QWidget*>(bukwa4) : bukwa.at(index);
-    field->setVisible(visible);
-    if (index == 4 && !visible) {
-        showLetterPanel();
+    } else if (auto* field = qobject_cast<QLineEdit*>(element)) {
+        setTextUnchecked(field, toQString(text));
+        // A text wider than its box shows from its start; the letter box keeps its cursor.
+        if (field != bukwa[0]) {
+            field->setCursorPosition(0);
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(element)) {
+        label->setText(toQString(text));
     }
 }
 
-void MainForm::setButonEnabled(int index, bool enabled) {
-    Buton.at(index)->setEnabled(enabled);
-    if (index == 0 && letterPanel != nullptr) {
-        letterPanel->setEnabled(enabled); // the keys stand for the letter button
-    }
+void MainForm::setShown(form::ElementId id, bool shown) {
+    elementWidget(id)->setVisible(shown);
 }
 
-void MainForm::setLabel1Caption(int index, game::TextView caption) {
-    Label1.at(index)->setText(toQString(caption));
+void MainForm::setEnabled(form::ElementId id, bool enabled) {
+    elementWidget(id)->setEnabled(enabled);
 }
 
-int MainForm::List1Count(int index) const {
-    return session_.List1Count(index);
-}
-
-game::TextView MainForm::List1Item(int index, int item) const {
-    return session_.List1Item(index, item);
-}
-
-void MainForm::enableTimer1() {
+void MainForm::startTimer() {
     Timer1.start();
 }
 
-void MainForm::endProgram() {
-    session_.endProgram();
+// The letter keys take the rules' place once those are hidden; until then nothing of
+// them is needed, so they are made then, not at start-up.
+void MainForm::showLetterKeys(bool enabled, game::TextView entered) {
+    if (letterPanel == nullptr) {
+        letterPanel = new LetterPanel(centralWidget());
+        letterPanel->setGeometry(bukwa4->geometry());
+        QWidget* previous = bukwa4;
+        for (int i = 0; i < LetterPanel::keyCount; ++i) {
+            QWidget::setTabOrder(previous, letterPanel->key(i));
+            previous = letterPanel->key(i);
+        }
+        connect(letterPanel, &LetterPanel::keyChosen, this,
+                [this](int key) { session_.letterKey(key); });
+    }
+    letterPanel->setEnabled(enabled);
+    letterPanel->markUsed(entered);
+    letterPanel->show();
 }
 
 } // namespace window

@@ -61,11 +61,11 @@ public:
     MainForm(WordLists&&, QWidget* = nullptr) = delete;
     ~MainForm() override;
 
-    /// Connects the window's events to `game`, which must outlive the window. A window
-    /// is bound once: a later call changes nothing.
+    /// Connects the window's events to `game`, made on session(), which must outlive the
+    /// window. A window is bound once: a later call changes nothing.
     void bind(game::Game& game);
 
-    /// What the window does alike with the page: events, teachers' lists, letter keys.
+    /// What the window does alike with the page, and the window as the game sees it.
     session::Session& session() { return session_; }
 
     /// Replaces the error message box, as tests do so as not to wait on a modal box.
@@ -102,30 +102,24 @@ public:
     wordlists::AddedLists::Outcome addList(std::string_view bytes, std::u32string_view fileName,
                                            std::size_t fileSize);
 
-    // The window as the game sees it.
-    game::Text bukwaText(int index) const override;
-    void setBukwaText(int index, game::TextView text) override;
-    game::Text stolicaText(int index) const override;
-    void setStolicaText(int index, game::TextView text) override;
-    void setBukwaVisible(int index, bool visible) override;
-    void setButonEnabled(int index, bool enabled) override;
-    void setLabel1Caption(int index, game::TextView caption) override;
-    int List1Count(int index) const override;
-    game::TextView List1Item(int index, int item) const override;
-    void enableTimer1() override;
-    void endProgram() override;
-
 signals:
     /// The program should end with `exitCode`: 0 for "Изход", non-zero after a run-time error.
     void programEnded(int exitCode);
 
 private:
-    // What the window does for the session.
-    void endWithError(int number, game::TextView description) override;
-    void endNormally() override;
+    // The elements, as the session reads and writes them.
+    game::Text text(form::ElementId id) const override;
+    void setText(form::ElementId id, game::TextView text) override;
+    void setShown(form::ElementId id, bool shown) override;
+    void setEnabled(form::ElementId id, bool enabled) override;
+    QWidget* elementWidget(form::ElementId id) const;
+
+    // What else the session asks of the window.
+    void startTimer() override;
+    void showLetterKeys(bool enabled, game::TextView entered) override;
     void showMenuItem(int item, game::TextView caption) override;
-    bool letterButtonEnabled() const override;
     void focusLetterBox() override;
+    void end(int errorNumber, game::TextView description) override;
 
     // Creating the window from its definition (MainFormLayout.cpp).
     void applyFormLook();
@@ -136,9 +130,7 @@ private:
     void createMenu();
     void setTabOrder();
     void bindKeyboard();
-    void showLetterPanel();
     void connectMenuItem(int index);
-    void endWith(int exitCode);
 
     session::Session session_;
     bool bound_ = false;

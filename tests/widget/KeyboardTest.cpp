@@ -71,11 +71,11 @@ TEST_F(Keyboard, theProgramsTextsPassTheLetterBoxsValidator) {
     open();
     bukwa(0)->setFocus();
     type(bukwa(0), QStringLiteral("а"));
-    form->setBukwaText(0, U"ДЕ");
+    form->session().setBukwaText(0, U"ДЕ");
     EXPECT_EQ(bukwa(0)->text(), QStringLiteral("ДЕ"));
     type(bukwa(0), QStringLiteral("жз"));
     EXPECT_EQ(bukwa(0)->text(), QStringLiteral("ДЕ"));
-    form->setBukwaText(0, U"");
+    form->session().setBukwaText(0, U"");
     type(bukwa(0), QStringLiteral("жз"));
     EXPECT_EQ(bukwa(0)->text(), QStringLiteral("ж"));
 }

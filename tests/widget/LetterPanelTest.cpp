@@ -108,7 +108,7 @@ TEST_F(Panel, aKeyAndATypedLetterLeaveTheSameFields) {
     open();
     ScriptedRandom otherRandom;
     window::MainForm other(lists);
-    game::Game otherGame(other, otherRandom);
+    game::Game otherGame(other.session(), otherRandom);
     other.bind(otherGame);
     otherRandom.pushIndex(0);
     ASSERT_TRUE(other.load());

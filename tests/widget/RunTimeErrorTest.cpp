@@ -37,7 +37,7 @@ TEST_F(RunTimeError, isShownInAnErrorBoxAndEndsTheProgramWithAFailure) {
     lists[0] = {U"СОФИЯ"};
     lists[1] = {U"БЪЛГАРИЯ"};
     form = std::make_unique<window::MainForm>(lists);
-    game = std::make_unique<game::Game>(*form, random);
+    game = std::make_unique<game::Game>(form->session(), random);
     form->bind(*game);
     QSignalSpy ended(form.get(), &window::MainForm::programEnded);
     QString said;

@@ -20,7 +20,7 @@ long residentKiB() {
 TEST(Soak, aSchoolDayOfTicksAndAThousandGamesUsesNoMoreMemory) {
     window::MainForm form;
     game::ClockRandom random;
-    game::Game game(form, random);
+    game::Game game(form.session(), random);
     form.bind(game);
     ASSERT_TRUE(form.load());
     form.Timer1.stop();

@@ -28,7 +28,7 @@ protected:
         form->setErrorReporter([](int number, const QString& message) {
             ADD_FAILURE() << "run-time error " << number << ": " << message.toStdString();
         });
-        game = std::make_unique<game::Game>(*form, random);
+        game = std::make_unique<game::Game>(form->session(), random);
         form->bind(*game);
     }
 
