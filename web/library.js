@@ -26,7 +26,9 @@
 //   the rows left out, the message's pointer and count, the menu caption's pointer and
 //   count.
 
-/* global geoAddMenuItem, geoAnnounceBanner, geoBindEnter, geoFit, geoFocus, geoKeepOne,
+/* global HEAPU32, UTF8ToString, _Buton_Click, _Letter_Key, _Obrabotwa_Click,
+   geoDisableWindow, geoElements, geoText,
+   geoAddMenuItem, geoAnnounceBanner, geoBindEnter, geoFit, geoFocus, geoKeepOne,
    geoLoadStartLists, geoMenuBar, geoSetValue, geoShowEnded */
 
 mergeInto(LibraryManager.library, {

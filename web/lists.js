@@ -110,10 +110,11 @@ function geoSavePage() {
   var page = new Blob(["<!DOCTYPE html>\n" + copy.outerHTML], { type: "text/html" });
   var link = document.createElement("a");
   link.href = URL.createObjectURL(page);
-  // Characters that no file system takes in a name become "_".
+  // Characters that no file system takes in a name become "_", control characters too.
+  // eslint-disable-next-line no-control-regex
+  var unsafe = /[\\/:*?"<>|\0-\x1f\x7f]/g;
   link.download = "География - " +
-                  geoPage.lastLoaded.replace(/[\\/:*?"<>|\0-\x1f\x7f]/g, "_").replace(/[. ]+$/, "") +
-                  ".html";
+                  geoPage.lastLoaded.replace(unsafe, "_").replace(/[. ]+$/, "") + ".html";
   document.body.appendChild(link);
   link.click();
   link.remove();
@@ -128,7 +129,7 @@ function geoListAddress(value) {
   }
   try {
     return new URL(value, location.href);
-  } catch (error) {
+  } catch {
     return null;
   }
 }
@@ -138,7 +139,8 @@ function geoFetchList(value) {
   var url = geoListAddress(value), name = value;
   try {
     name = url ? decodeURIComponent(url.pathname.split("/").pop()) : value;
-  } catch (error) {
+  } catch {
+    // a malformed escape: the name as it was given
   }
   var failed = { name: name, bytes: null, size: 0 };
   if (!url) {
@@ -166,7 +168,8 @@ function geoLoadStartLists() {
   var builtIn = [], data = document.getElementById("geo-lists");
   try {
     builtIn = data ? JSON.parse(data.textContent) : [];
-  } catch (error) {
+  } catch {
+    // not JSON: a page edited by hand holds no lists
   }
   var told = [];
   function load(file, quietRows) {
@@ -181,7 +184,8 @@ function geoLoadStartLists() {
       file.name = String(list[0]);
       file.bytes = geoFromBase64(String(list[1]));
       file.size = file.bytes.length;
-    } catch (error) {
+    } catch {
+      // no bytes: the reader tells that the list cannot be read
     }
     load(file, true);
   }

@@ -2,7 +2,7 @@
 // window and bind its events; the game itself, and what the window does with an event, are
 // all in the module.
 
-/* global HEAPU32, _LetterBox_Keep, _Letter_Enter, _Text_Buffer */
+/* global HEAPU32, _Buton_Click, _LetterBox_Keep, _Letter_Enter, _Text_Buffer */
 
 // The page's state, in one place.
 var geoPage = {
