@@ -186,9 +186,9 @@ class Page:
         self.url = path.resolve().as_uri()
 
 
-def game_page(path):
+def game_page(path, name="game"):
     # The load handler writes the five attempts; the display line shows the answers.
-    return Page("game", path, "stolica-1",
+    return Page(name, path, "stolica-1",
                 "return document.getElementById('bukwa-1').value === '5'")
 
 
@@ -288,8 +288,12 @@ def main():
     parser.add_argument("--rounds", type=int, default=3, help="CPU windows of each kind")
     parser.add_argument("--seconds", type=int, default=60, help="length of a CPU window")
     parser.add_argument("--readme", type=Path, help="write the table into this file")
+    parser.add_argument("--baseline-is-game", action="store_true",
+                        help="the baseline is another build of the game, to compare two builds")
     args = parser.parse_args()
-    game, baseline = game_page(args.game), baseline_page(args.baseline)
+    game = game_page(args.game)
+    baseline = (game_page(args.baseline, "baseline") if args.baseline_is_game
+                else baseline_page(args.baseline))
     load_start = load_average()
 
     print("Start-up and memory after %d s, %d runs each, alternating" % (MEMORY_AT_S, args.runs))
