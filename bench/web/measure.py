@@ -264,7 +264,7 @@ def cpu(page, seconds, marquee=False):
 
 
 def load_average():
-    return Path("/proc/loadavg").read_text().split()[0]
+    return float(Path("/proc/loadavg").read_text().split()[0])
 
 
 def sizes(path):
@@ -280,11 +280,33 @@ def ratio(a, b):
     return "%.2f" % (a / b) if b else "-"
 
 
+def pair_ratios(games, baselines):
+    """The ratio of each start-up of the game to the baseline's started next to it."""
+    return [g / b for g, b in zip(games, baselines) if b]
+
+
+def spread(ratios):
+    """The interquartile range of `ratios`, as "q1–q3"."""
+    if len(ratios) < 2:
+        return "-"
+    q1, _, q3 = statistics.quantiles(ratios, n=4, method="inclusive")
+    return "%.2f–%.2f" % (q1, q3)
+
+
+def load_moved(loads):
+    """Whether the machine's load changed enough during the run to make figures less sure:
+    by more than half of its lowest value and more than 0.5."""
+    return max(loads) - min(loads) > max(0.5, 0.5 * min(loads))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--game", type=Path, required=True)
     parser.add_argument("--baseline", type=Path, required=True)
-    parser.add_argument("--runs", type=int, default=10, help="start-ups of each page")
+    parser.add_argument("--runs", type=int, default=10,
+                        help="start-ups of each page in each round")
+    parser.add_argument("--start-rounds", type=int, default=3,
+                        help="rounds of alternating start-ups (pooled; at least 3 for a figure)")
     parser.add_argument("--rounds", type=int, default=3, help="CPU windows of each kind")
     parser.add_argument("--seconds", type=int, default=60, help="length of a CPU window")
     parser.add_argument("--readme", type=Path, help="write the table into this file")
@@ -296,23 +318,31 @@ def main():
                 else baseline_page(args.baseline))
     load_start = load_average()
 
-    print("Start-up and memory after %d s, %d runs each, alternating" % (MEMORY_AT_S, args.runs))
+    # Game and baseline are started back to back, which of them first by turns, in rounds;
+    # each ratio is the median of the pairs' ratios, with their interquartile range.
     starts = {"game": [], "baseline": []}
-    for i in range(args.runs):
-        for page in (game, baseline):
-            result = start_up(page)
-            starts[page.name].append(result)
-            print("  %-8s first frame %6.1f ms (first contentful paint %4.0f ms), JS heap %7d B, "
-                  "wasm %8d B, renderer PSS %6d KiB"
-                  % (page.name, result["first"], result["paint"], result["js"], result["wasm"],
-                     result["pss"] // 1024), flush=True)
-    print("First frame with the CPU throttled %dx, %d runs each, alternating"
-          % (THROTTLED, args.runs))
     slow = {"game": [], "baseline": []}
-    for i in range(args.runs):
-        for page in (game, baseline):
-            slow[page.name].append(start_up(page, throttled=True)["first"])
-            print("  %-8s first frame %6.1f ms" % (page.name, slow[page.name][-1]), flush=True)
+    loads = [load_start]
+    for r in range(args.start_rounds):
+        print("Round %d of %d: start-up and memory after %d s, %d runs each, alternating"
+              % (r + 1, args.start_rounds, MEMORY_AT_S, args.runs))
+        for i in range(args.runs):
+            for page in (game, baseline) if i % 2 == 0 else (baseline, game):
+                result = start_up(page)
+                starts[page.name].append(result)
+                print("  %-8s first frame %6.1f ms (first contentful paint %4.0f ms), JS heap "
+                      "%7d B, wasm %8d B, renderer PSS %6d KiB"
+                      % (page.name, result["first"], result["paint"], result["js"],
+                         result["wasm"], result["pss"] // 1024), flush=True)
+        print("Round %d of %d: first frame with the CPU throttled %dx, %d runs each, alternating"
+              % (r + 1, args.start_rounds, THROTTLED, args.runs))
+        for i in range(args.runs):
+            for page in (game, baseline) if i % 2 == 0 else (baseline, game):
+                slow[page.name].append(start_up(page, throttled=True)["first"])
+                print("  %-8s first frame %6.1f ms" % (page.name, slow[page.name][-1]),
+                      flush=True)
+        loads.append(load_average())
+        print("  load average %.2f" % loads[-1], flush=True)
 
     print("CPU over %d s, %d round(s) of the three" % (args.seconds, args.rounds))
     cpus = {"idle": [], "marquee": [], "baseline": []}
@@ -323,54 +353,80 @@ def main():
             print("  %-8s renderer %7.1f ms, all processes %7.1f ms" % ((kind,) + cpus[kind][-1]),
                   flush=True)
     load_end = load_average()
+    loads.append(load_end)
+
+    def start_values(name, key):
+        return [r[key] for r in starts[name]]
 
     def start_figure(name, key):
-        return median([r[key] for r in starts[name]])
+        return median(start_values(name, key))
+
+    def memories(name):
+        return [r["js"] + r["wasm"] for r in starts[name]]
 
     def memory(name):
-        return median([r["js"] + r["wasm"] for r in starts[name]])
+        return median(memories(name))
 
     def cpu_figure(kind, which):
         return median([c[which] for c in cpus[kind]])
 
+    def start_pairs(key):
+        return pair_ratios(start_values("game", key), start_values("baseline", key))
+
+    def cpu_pairs(kind, which):
+        return pair_ratios([c[which] for c in cpus[kind]], [c[which] for c in cpus["baseline"]])
+
     game_size, baseline_size = sizes(game.path), sizes(baseline.path)
+    n = len(starts["game"])
+    # label, game, baseline, the pairs' ratios (none: the figures' ratio), goal, format
     rows = [
-        ("first frame with the first value, ms (median of %d)" % args.runs,
-         start_figure("game", "first"), start_figure("baseline", "first"), "≤ 1.2", "%.1f"),
+        ("first frame with the first value, ms (median of %d)" % n,
+         start_figure("game", "first"), start_figure("baseline", "first"), start_pairs("first"),
+         "≤ 1.2", "%.1f"),
         ("first frame with the first value, CPU throttled %dx, ms (median of %d)"
-         % (THROTTLED, args.runs), median(slow["game"]), median(slow["baseline"]), "≤ 1.5",
-         "%.1f"),
-        ("first contentful paint (Paint Timing), ms (median of %d)" % args.runs,
-         start_figure("game", "paint"), start_figure("baseline", "paint"), "", "%.0f"),
-        ("JS heap + WebAssembly memory after %d s, KiB (median of %d)"
-         % (MEMORY_AT_S, args.runs), memory("game") / 1024, memory("baseline") / 1024,
-         "≤ 1.5", "%.0f"),
+         % (THROTTLED, n), median(slow["game"]), median(slow["baseline"]),
+         pair_ratios(slow["game"], slow["baseline"]), "≤ 1.5", "%.1f"),
+        ("first contentful paint (Paint Timing), ms (median of %d)" % n,
+         start_figure("game", "paint"), start_figure("baseline", "paint"), start_pairs("paint"),
+         "≤ 1.1", "%.0f"),
+        ("JS heap + WebAssembly memory after %d s, KiB (median of %d)" % (MEMORY_AT_S, n),
+         memory("game") / 1024, memory("baseline") / 1024,
+         pair_ratios(memories("game"), memories("baseline")), "", "%.0f"),
         ("of which WebAssembly memory, KiB", start_figure("game", "wasm") / 1024,
-         start_figure("baseline", "wasm") / 1024, "", "%.0f"),
-        ("renderer's proportional set size after %d s, KiB (median of %d)"
-         % (MEMORY_AT_S, args.runs), start_figure("game", "pss") / 1024,
-         start_figure("baseline", "pss") / 1024, "≤ 1.3", "%.0f"),
+         start_figure("baseline", "wasm") / 1024, None, "", "%.0f"),
+        ("renderer's proportional set size after %d s, KiB (median of %d)" % (MEMORY_AT_S, n),
+         start_figure("game", "pss") / 1024, start_figure("baseline", "pss") / 1024,
+         start_pairs("pss"), "≤ 1.25", "%.0f"),
     ]
     # --rounds 0: start-up alone.
     rows += [
         ("renderer CPU in %d s, idle shuffle, ms (median of %d)" % (args.seconds, args.rounds),
-         cpu_figure("idle", 0), cpu_figure("baseline", 0), "", "%.0f"),
+         cpu_figure("idle", 0), cpu_figure("baseline", 0), cpu_pairs("idle", 0), "", "%.0f"),
         ("renderer CPU in %d s, marquee, ms (median of %d)" % (args.seconds, args.rounds),
-         cpu_figure("marquee", 0), cpu_figure("baseline", 0), "≤ 1.5", "%.0f"),
+         cpu_figure("marquee", 0), cpu_figure("baseline", 0), cpu_pairs("marquee", 0), "≤ 1.5",
+         "%.0f"),
         ("all Chromium processes' CPU in %d s, marquee, ms" % args.seconds,
-         cpu_figure("marquee", 1), cpu_figure("baseline", 1), "", "%.0f"),
+         cpu_figure("marquee", 1), cpu_figure("baseline", 1), cpu_pairs("marquee", 1), "",
+         "%.0f"),
     ] if args.rounds else []
     rows += [
-        ("file size, bytes", game_size[0], baseline_size[0], "", "%d"),
-        ("file size gzip -9, bytes", game_size[1], baseline_size[1], "", "%d"),
+        ("file size, bytes", game_size[0], baseline_size[0], None, "≤ 190 KB", "%d"),
+        ("file size gzip -9, bytes", game_size[1], baseline_size[1], None, "", "%d"),
     ]
-    table = ["| | game | baseline | ratio | goal |", "|---|---|---|---|---|"]
-    for label, a, b, goal, form in rows:
-        table.append("| %s | %s | %s | %s | %s |" % (label, form % a, form % b, ratio(a, b), goal))
-    note = ("`bench/web/run.sh %d %d %d`, %s, load average %s at the start and %s at the end; "
-            "the game's file: %d bytes (goal ≤ 200 KB)."
-            % (args.runs, args.rounds, args.seconds, datetime.date.today().isoformat(),
-               load_start, load_end, game_size[0]))
+    table = ["| | game | baseline | ratio | spread of the pairs' ratios (IQR) | goal |",
+             "|---|---|---|---|---|---|"]
+    for label, a, b, pairs, goal, form in rows:
+        shown = "%.2f" % median(pairs) if pairs else ratio(a, b)
+        table.append("| %s | %s | %s | %s | %s | %s |"
+                     % (label, form % a, form % b, shown, spread(pairs or []), goal))
+    note = ("`bench/web/measure.py --runs %d --start-rounds %d --rounds %d --seconds %d`, %s, "
+            "load average %s over the run (at the start, after each round of start-ups, at "
+            "the end)%s; the game's file: %d bytes. Ratios of start-ups are the median of "
+            "the ratios of game and baseline started back to back."
+            % (args.runs, args.start_rounds, args.rounds, args.seconds,
+               datetime.date.today().isoformat(), ", ".join("%.2f" % l for l in loads),
+               ": the load moved during the run, so the figures are less sure"
+               if load_moved(loads) else "", game_size[0]))
     print()
     print("\n".join(table))
     print(note)
