@@ -48,7 +48,7 @@ public:
     std::u32string_view item(int index, int item) const;
 
 private:
-    static constexpr int firstList = listCount; ///< after the built-in lists
+    static constexpr int firstList = listCount;      ///< after the built-in lists
     std::vector<std::vector<std::u32string>> lists_; ///< List1(10) on
 };
 
