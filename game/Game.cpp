@@ -139,13 +139,12 @@ void Game::StartGame() {
     s_.scrollPos = 0;
     s_.hitCount = 0;
     s_.questionText = question(s_.cluePrefix, listItem(answerList() + 1, s_.wordIndex));
-    if (s_.timerMode != GameState::Marquee) {
-        form_.setStolicaText(displayLine, listItem(answerList(), s_.wordIndex));
-    }
     s_.marqueeText = marquee(s_.questionText);
     if (s_.timerMode == GameState::Marquee) {
         // What the next tick shows, the question from its start, not the answer.
         showMarqueeAt(1, marqueeWidth(s_.marqueeText.size()));
+    } else {
+        form_.setStolicaText(displayLine, listItem(answerList(), s_.wordIndex));
     }
     form_.setBukwaText(attemptsField, attemptsAtStart);
 }
