@@ -2,9 +2,11 @@
 # @GEOGRAFIA_SCRIPT@: one file that needs nothing else. With WINDOW_TOOL (run by NODE),
 # the window's HTML that it prints in place of @GEOGRAFIA_HEAD@ and @GEOGRAFIA_WINDOW@, and
 # the list file chooser's types in place of @GEOGRAFIA_LIST_TYPES@.
+# With WASM (and NODE), the script's WebAssembly in base64 in place of @GEOGRAFIA_MODULE@.
 # With VERSION, the program's version in place of @GEOGRAFIA_VERSION@.
 # Run as: cmake -DTEMPLATE=page.html -DSCRIPT=module.js -DOUTPUT=page.html
-#               [-DNODE=node -DWINDOW_TOOL=window-html.js] [-DVERSION=1.2.3] -P Inline.cmake
+#               [-DNODE=node -DWINDOW_TOOL=window-html.js -DWASM=module.wasm]
+#               [-DVERSION=1.2.3] -P Inline.cmake
 
 file(READ "${TEMPLATE}" page)
 file(READ "${SCRIPT}" script)
@@ -35,6 +37,18 @@ if(WINDOW_TOOL)
     string(STRIP "${accept}" accept)
     string(REPLACE "@GEOGRAFIA_LIST_TYPES@" "${accept}" page "${page}")
     string(REPLACE "@GEOGRAFIA_WINDOW@" "${window}" page "${page}")
+endif()
+if(WASM)
+    string(FIND "${page}" "@GEOGRAFIA_MODULE@" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${TEMPLATE} has no @GEOGRAFIA_MODULE@")
+    endif()
+    # Base64 holds no "<": it cannot end the element that holds it.
+    execute_process(COMMAND "${NODE}" -e
+                            "process.stdout.write(require('fs').readFileSync(process.argv[1]).toString('base64'))"
+                            "${WASM}"
+                    OUTPUT_VARIABLE module COMMAND_ERROR_IS_FATAL ANY)
+    string(REPLACE "@GEOGRAFIA_MODULE@" "${module}" page "${page}")
 endif()
 if(VERSION)
     string(FIND "${page}" "@GEOGRAFIA_VERSION@" at)

@@ -17,7 +17,6 @@ void geo_bind_menu_item(int index, const char* id);
 void geo_bind_menu_bar();
 void geo_describe_by(int field, int label);
 void geo_bind_alt_key(int button, int key, const char32_t* title, int length);
-void geo_fit_window();
 int geo_value_length(int handle);
 void geo_copy_value(int handle, char32_t* buffer, int length);
 void geo_set_value(int handle, const char32_t* text, int length, int showStart);
@@ -99,8 +98,6 @@ void WebForm::bindPage() {
         game::Text(form::find({"Buton", newGameButton})->text) + U" (Alt+" + newGameKey + U")";
     geo_bind_alt_key(handle("Buton", newGameButton), static_cast<int>(newGameKey), title.data(),
                      lengthOf(title));
-    geo_fit_window();
-    geo_focus(handle(form::tabOrder.front().name, form::tabOrder.front().index));
 }
 
 void WebForm::tick(void* form) {

@@ -119,6 +119,9 @@ std::string elementHtml(const form::Element& element) {
         html += element.readOnly ? " readonly" : "";
         html += " spellcheck=\"false\" autocomplete=\"off\"";
     }
+    // The first in the keyboard order has the focus from the start: the browser gives it
+    // when it first draws the window, with no layout asked for before.
+    html += element.id == form::tabOrder.front() ? " autofocus" : "";
     if (!element.accessibleName.empty()) {
         html += " aria-label=\"" + escaped(element.accessibleName) + "\"";
     }
@@ -210,8 +213,8 @@ std::string windowHead() {
            "</title>\n<style>\nbody, #window { background: " + css(form::formColour) +
            "; }\n#window { font-family: " + fontFamilies() +
            "; font-size: " + number(form::formPointSize) +
-           "pt; }\n#client { width: " + pixels(form::clientWidthTwips) +
-           "; height: " + pixels(form::clientHeightTwips) + "; }\n" + letterPanelStyle() +
+           "pt; --client-width: " + pixels(form::clientWidthTwips) +
+           "; --client-height: " + pixels(form::clientHeightTwips) + "; }\n" + letterPanelStyle() +
            "</style>\n";
 }
 

@@ -28,7 +28,7 @@
 
 /* global HEAPU32, UTF8ToString, _Buton_Click, _Letter_Key, _Obrabotwa_Click,
    geoDisableWindow, geoElements, geoText,
-   geoAddMenuItem, geoAnnounceBanner, geoBindEnter, geoFit, geoFocus, geoKeepOne,
+   geoAddMenuItem, geoAnnounceBanner, geoBindEnter, geoFocus, geoKeepOne,
    geoLoadStartLists, geoMenuBar, geoSetValue, geoShowEnded */
 
 mergeInto(LibraryManager.library, {
@@ -99,12 +99,6 @@ mergeInto(LibraryManager.library, {
         }
       }
     });
-  },
-
-  geo_fit_window: function () {
-    geoFit();
-    window.addEventListener("resize", geoFit);
-    document.fonts.ready.then(geoFit);
   },
 
   geo_load_start_lists: function () {

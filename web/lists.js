@@ -4,7 +4,7 @@
 // the page saved as a new file with every list loaded so far inside.
 
 /* global HEAP32, HEAPU8, _List_Buffer, _List_Load, _List_MostBytes, _List_Unreadable,
-   geoPage, geoText */
+   geoFromBase64, geoPage, geoText */
 
 // The page as it came, taken before the module builds the window: what a saved page is
 // made of, without the lists built into this one, and without what a website's copy adds
@@ -85,14 +85,6 @@ function geoToBase64(bytes) {
     text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
   }
   return btoa(text);
-}
-
-function geoFromBase64(text) {
-  var binary = atob(text), bytes = new Uint8Array(binary.length);
-  for (var i = 0; i < binary.length; ++i) {
-    bytes[i] = binary.charCodeAt(i);
-  }
-  return bytes;
 }
 
 // The page with every list loaded so far built in, offered as "География - NAME.html".

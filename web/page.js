@@ -2,7 +2,7 @@
 // window and bind its events; the game itself, and what the window does with an event, are
 // all in the module.
 
-/* global HEAPU32, _Buton_Click, _LetterBox_Keep, _Letter_Enter, _Text_Buffer */
+/* global HEAPU32, Module, _LetterBox_Keep, _Letter_Enter, _Text_Buffer */
 
 // The page's state, in one place.
 var geoPage = {
@@ -10,6 +10,7 @@ var geoPage = {
   lists: [],      // teachers' lists by category: the file's name and its bytes, as loaded
   lastLoaded: "", // the menu caption of the list loaded last, for the saved page's name
   source: null,   // the page as it came, of which a saved page is made (lists.js)
+  toStart: new Set(), // fields to show from their start at the next frame (geoSetValue)
 };
 
 // Whether the key belongs to an input method's composition: while one is under way, and
@@ -92,19 +93,28 @@ function geoBindEnter(field) {
 
 // Writes a field's text; `showStart`: a text wider than the field shows from its start.
 // The caret is moved only in the field that has the focus: WebKit focuses a field whose
-// selection is set, which would take the focus from the letter box at every tick.
+// selection is set, which would take the focus from the letter box at every tick. The
+// fields are scrolled back just before the next frame, all at once: a scroll lays the
+// page out first.
 function geoSetValue(field, text, showStart) {
   field.value = text;
   if (showStart) {
     if (document.activeElement === field) {
       field.setSelectionRange(0, 0);
     }
-    field.scrollLeft = 0;
+    if (geoPage.toStart.size === 0) {
+      requestAnimationFrame(function () {
+        geoPage.toStart.forEach(function (shown) { shown.scrollLeft = 0; });
+        geoPage.toStart.clear();
+      });
+    }
+    geoPage.toStart.add(field);
   }
 }
 
-// Scales the whole window uniformly to fit the viewport, centred. Its corner lies on a
-// whole device pixel, so that lines and text are drawn sharp.
+// Scales the whole window uniformly to fit the viewport, centred, in browsers that cannot
+// do it by CSS (the page's head says how): here, before the window is first drawn. Its
+// corner lies on a whole device pixel, so that lines and text are drawn sharp.
 function geoFit() {
   var frame = document.getElementById("window");
   var width = frame.offsetWidth, height = frame.offsetHeight;
@@ -115,6 +125,11 @@ function geoFit() {
   function onPixel(offset) { return Math.max(0, Math.round(offset * ratio) / ratio); }
   frame.style.transform = "translate(" + onPixel((viewWidth - width * scale) / 2) + "px, " +
                           onPixel((viewHeight - height * scale) / 2) + "px) scale(" + scale + ")";
+}
+
+if (!CSS.supports("(scale: tan(atan2(1px, 1px))) and (left: round(down, 1.5px, 1px))")) {
+  geoFit();
+  window.addEventListener("resize", geoFit);
 }
 
 // The menu bar is one stop of the keyboard order, held by the item last focused; the
@@ -173,13 +188,42 @@ function geoShowEnded() {
   document.getElementById("restart").focus();
 }
 
-// A browser older than the game's WebAssembly (from 2021 and 2022 on) cannot compile the
-// module, and the rest of the page's script never runs: it says so, instead of showing a
-// window that does nothing.
-window.addEventListener("load", function () {
-  if (typeof _Buton_Click !== "function") {
-    document.getElementById("ended-text").textContent =
-      "Браузърът е твърде стар за играта. Отворете я в по-нов браузър.";
-    document.getElementById("ended").hidden = false;
+// Bytes from base64, decoded by the browser where it can.
+function geoFromBase64(text) {
+  if (Uint8Array.fromBase64) {
+    return Uint8Array.fromBase64(text);
   }
-});
+  var binary = atob(text), bytes = new Uint8Array(binary.length);
+  for (var i = 0; i < binary.length; ++i) {
+    bytes[i] = binary.charCodeAt(i);
+  }
+  return bytes;
+}
+
+// The game's WebAssembly lies in the page as data (#geo-module). It is decoded and
+// compiled once the browser has painted the window that the page's HTML draws, so the
+// window shows while it compiles; then the game starts. A browser older than the game's
+// WebAssembly (from 2021 and 2022 on) cannot compile it: the page says so, instead of
+// showing a window that does nothing.
+Module.instantiateWasm = function (imports, started) {
+  function start() {
+    var instance;
+    try {
+      var module = new WebAssembly.Module(
+        geoFromBase64(document.getElementById("geo-module").content.textContent));
+      instance = new WebAssembly.Instance(module, imports);
+    } catch (error) {
+      document.getElementById("ended-text").textContent =
+        "Браузърът е твърде стар за играта. Отворете я в по-нов браузър.";
+      document.getElementById("ended").hidden = false;
+      throw error;
+    }
+    started(instance, module);
+  }
+  if (document.hidden) {
+    start();
+  } else {
+    requestAnimationFrame(function () { setTimeout(start); });
+  }
+  return {};
+};

@@ -133,6 +133,18 @@ class IsolationTest(PageTestCase):
         self.assertEqual(foreign, [])
         self.assertEqual(self.severe_log(), [])
 
+    def test_a_browser_without_uint8array_frombase64_decodes_the_module_itself(self):
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "delete Uint8Array.fromBase64"})
+        self.addCleanup(self.driver.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument",
+                        {"identifier": script["identifier"]})
+        self.open(known_words=True)
+        self.assertIsNone(self.js("return Uint8Array.fromBase64"))
+        self.new_game()
+        self.guess("ф")
+        self.assertEqual(self.value("stolica-0"), "??Ф??")
+        self.assertEqual(self.severe_log(), [])
+
     def test_the_page_is_one_file_of_at_most_200_kb(self):
         self.assertLessEqual(PAGE.stat().st_size, 200 * 1000)
 
