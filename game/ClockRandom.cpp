@@ -4,8 +4,13 @@
 
 namespace game {
 
+std::uint64_t ClockRandom::systemClock() {
+    return static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
 void ClockRandom::seedFromClock() {
-    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    const std::uint64_t ticks = clock_();
     std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
     engine_.seed(seed);
 }

@@ -136,10 +136,17 @@ Rounded shortestDigits(double value) {
     return rounded(value, 17); // always reads back
 }
 
+// Every digit of the exact value of `value`, a whole number, as printf("%.0f") writes it.
+std::string wholeDigits(double value) {
+    char buffer[320];
+    std::snprintf(buffer, sizeof buffer, "%.0f", value);
+    return buffer;
+}
+
 // The shorter of fixed and scientific notation of `value` (positive, finite), fixed
-// where both are as long.
-std::string layout(double value) {
-    const Rounded shortest = shortestDigits(value);
+// where both are as long, from its shortest digits; `whole` writes the digits of a whole
+// number.
+template <class Whole> std::string layout(double value, Rounded shortest, Whole whole) {
     std::string digits = std::to_string(shortest.mantissa);
     int exponent = shortest.exponent;
     while (digits.size() > 1 && digits.back() == '0') {
@@ -161,10 +168,7 @@ std::string layout(double value) {
 
     std::string fixed;
     if (exponent >= 0) {
-        // A whole number: every digit of its exact value, as printf("%.0f") writes it.
-        char buffer[320];
-        std::snprintf(buffer, sizeof buffer, "%.0f", value);
-        fixed = buffer;
+        fixed = whole(value); // every digit of its exact value
     } else if (scientificExponent >= 0) {
         const auto whole = static_cast<std::size_t>(scientificExponent + 1);
         fixed = digits.substr(0, whole) + "." + digits.substr(whole);
@@ -174,11 +178,8 @@ std::string layout(double value) {
     return fixed.size() <= scientific.size() ? fixed : scientific;
 }
 
-} // namespace
-
-namespace portable {
-
-std::string shortestText(double value) {
+// The text of `value` with `write` writing that of a positive, finite one.
+template <class Write> std::string textWith(double value, Write write) {
     const std::string sign = std::signbit(value) ? "-" : "";
     if (std::isnan(value)) {
         return sign + "nan";
@@ -186,7 +187,17 @@ std::string shortestText(double value) {
     if (std::isinf(value)) {
         return sign + "inf";
     }
-    return value == 0.0 ? sign + "0" : sign + layout(std::fabs(value));
+    return value == 0.0 ? sign + "0" : sign + write(std::fabs(value));
+}
+
+} // namespace
+
+namespace portable {
+
+std::string shortestText(double value) {
+    return textWith(value, [](double positive) {
+        return layout(positive, shortestDigits(positive), wholeDigits);
+    });
 }
 
 double readDecimal(std::string_view text) {
@@ -210,6 +221,48 @@ std::string shortestText(double value) {
 double readDecimal(std::string_view text) {
     return readWith(text, [](const std::string& plain, double& value) {
         return std::from_chars(plain.data(), plain.data() + plain.size(), value).ec == std::errc{};
+    });
+}
+
+#elif defined(__EMSCRIPTEN__)
+
+// In the browser, the browser's own conversions (DecimalText.js), which are exact, where
+// the C library's would add its printf and strtod to the page.
+extern "C" {
+void game_shortest_exponential(double value, char* buffer);
+void game_whole_digits(double value, char* buffer);
+double game_read_number(const char* text, int length);
+}
+
+std::string shortestText(double value) {
+    return textWith(value, [](double positive) {
+        // "d.ddde+x": the digits, then the exponent of the first.
+        char buffer[32];
+        game_shortest_exponential(positive, buffer);
+        Rounded shortest{0, 0};
+        const char* p = buffer;
+        int fractionDigits = 0;
+        for (bool point = false; *p != '\0' && *p != 'e'; ++p) {
+            point = point || *p == '.';
+            if (isDigit(*p)) {
+                shortest.mantissa = shortest.mantissa * 10 + static_cast<unsigned>(*p - '0');
+                fractionDigits += point ? 1 : 0;
+            }
+        }
+        shortest.exponent = (*p == 'e' ? std::atoi(p + 1) : 0) - fractionDigits;
+        return layout(positive, shortest, [](double whole) {
+            char digits[320]; // the largest double has 309
+            game_whole_digits(whole, digits);
+            return std::string(digits);
+        });
+    });
+}
+
+double readDecimal(std::string_view text) {
+    // Correctly rounded, ±Infinity or ±0 out of range.
+    return readWith(text, [](const std::string& plain, double& value) {
+        value = game_read_number(plain.data(), static_cast<int>(plain.size()));
+        return true;
     });
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 // Decimal text of doubles, the same in every build: through std::to_chars and
-// std::from_chars where the standard library has them for floating point, otherwise
-// (libc++ 13, the browser build) through the portable versions below. Neither depends
-// on the locale.
+// std::from_chars where the standard library has them for floating point; in
+// WebAssembly (whose libc++ 13 has not) through the browser's own conversions
+// (DecimalText.js); otherwise through the portable versions below. None depends on the
+// locale.
 
 #include <string>
 #include <string_view>

@@ -145,24 +145,15 @@ TEST(PortableDecimalText, doesNotDependOnTheDecimalPointOfTheLocale) {
 
 #endif
 
-#if defined(__cpp_lib_to_chars)
-
-// The portable versions against the standard library, where it has them.
-
-std::string toChars(double value) {
-    char buffer[64];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
-
-TEST(PortableDecimalText, writesWhatToCharsWrites) {
+// Doubles where a conversion goes wrong most easily: random ones, powers of two, where
+// the doubles below lie closer than those above, and powers of ten and their neighbours.
+std::vector<double> hardDoubles() {
     std::vector<double> values = randomDoubles(20000);
     for (double value : {0.0, -0.0, 4.0, 3.0, 2.0, 1.0, -1.0, 0.1, 1e22, 1e21, 1e23, 5e-324,
                          maxDouble, std::numeric_limits<double>::min(), 1e-7, 9007199254740993.0,
                          infinity, -infinity, std::nan("")}) {
         values.push_back(value);
     }
-    // Powers of two, where the doubles below lie closer than those above; powers of
-    // ten and their neighbours.
     for (int k = -1074; k <= 1023; ++k) {
         values.push_back(std::ldexp(1.0, k));
     }
@@ -173,16 +164,14 @@ TEST(PortableDecimalText, writesWhatToCharsWrites) {
             values.push_back(value);
         }
     }
-    for (double value : values) {
-        ASSERT_EQ(game::portable::shortestText(value), toChars(value))
-            << "bits " << std::hex << bits(value);
-    }
+    return values;
 }
 
-TEST(PortableDecimalText, readsWhatFromCharsReads) {
+// Texts where reading goes wrong most easily: random numbers of 1 to 30 digits, with and
+// without point, sign and exponent; exactly halfway between two doubles and just beside.
+std::vector<std::string> hardTexts() {
     std::mt19937_64 random(20240612);
     std::vector<std::string> texts;
-    // Random numbers of 1 to 30 digits, with and without point, sign and exponent.
     for (int i = 0; i < 20000; ++i) {
         std::string text = random() % 4 == 0 ? "-" : "";
         const auto digits = 1 + random() % 30;
@@ -196,7 +185,6 @@ TEST(PortableDecimalText, readsWhatFromCharsReads) {
         }
         texts.push_back(text);
     }
-    // Exactly halfway between two doubles and just beside it: correct rounding.
     static_assert(std::numeric_limits<long double>::digits >= 55);
     std::vector<double> lows = randomDoubles(3000);
     lows.push_back(0.0);
@@ -212,7 +200,27 @@ TEST(PortableDecimalText, readsWhatFromCharsReads) {
             texts.emplace_back(buffer);
         }
     }
-    for (const std::string& text : texts) {
+    return texts;
+}
+
+#if defined(__cpp_lib_to_chars)
+
+// The portable versions against the standard library, where it has them.
+
+std::string toChars(double value) {
+    char buffer[64];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+TEST(PortableDecimalText, writesWhatToCharsWrites) {
+    for (double value : hardDoubles()) {
+        ASSERT_EQ(game::portable::shortestText(value), toChars(value))
+            << "bits " << std::hex << bits(value);
+    }
+}
+
+TEST(PortableDecimalText, readsWhatFromCharsReads) {
+    for (const std::string& text : hardTexts()) {
         double expected = 0.0;
         const auto result = std::from_chars(text.data(), text.data() + text.size(), expected);
         ASSERT_EQ(result.ptr, text.data() + text.size()) << text;
@@ -222,6 +230,20 @@ TEST(PortableDecimalText, readsWhatFromCharsReads) {
         } else {
             ASSERT_EQ(bits(portable), bits(expected)) << text;
         }
+    }
+}
+
+#elif defined(__EMSCRIPTEN__)
+
+// The browser's conversions against the portable versions, which the native build checks
+// against the standard library.
+TEST(BrowserDecimalText, writesAndReadsWhatThePortableVersionsDo) {
+    for (double value : hardDoubles()) {
+        ASSERT_EQ(game::shortestText(value), game::portable::shortestText(value))
+            << "bits " << std::hex << bits(value);
+    }
+    for (const std::string& text : hardTexts()) {
+        ASSERT_EQ(bits(game::readDecimal(text)), bits(game::portable::readDecimal(text))) << text;
     }
 }
 
