@@ -1,7 +1,7 @@
 // The browser's own decimal conversions for DecimalText.cpp in the WebAssembly build,
 // linked with emscripten's --js-library. Texts cross as ASCII bytes in the module's memory.
 
-/* global HEAPU8, UTF8ToString */
+/* global HEAPU8, UTF8ToString, gameWriteAscii */
 
 mergeInto(LibraryManager.library, {
   $gameWriteAscii: function (text, buffer) {

@@ -125,6 +125,7 @@ function geoFit() {
   function onPixel(offset) { return Math.max(0, Math.round(offset * ratio) / ratio); }
   frame.style.transform = "translate(" + onPixel((viewWidth - width * scale) / 2) + "px, " +
                           onPixel((viewHeight - height * scale) / 2) + "px) scale(" + scale + ")";
+  frame.style.visibility = "visible";
 }
 
 if (!CSS.supports("(scale: tan(atan2(1px, 1px))) and (left: round(down, 1.5px, 1px))")) {

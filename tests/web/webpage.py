@@ -63,14 +63,15 @@ class PageTestCase(unittest.TestCase):
 
     # --- loading -------------------------------------------------------------------------
 
-    def open(self, known_words=False, viewport=None):
-        """Loads the page with a viewport of its own and waits until the window has loaded."""
+    def open(self, known_words=False, viewport=None, url=None):
+        """Loads the page (or another at `url`) with a viewport of its own and waits until the
+        window has loaded."""
         width, height = viewport or self.VIEWPORT
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
         self.driver.get_log("performance")  # what happened before this load
         self.driver.get_log("browser")
-        self.driver.get(page_url(known_words))
+        self.driver.get(url or page_url(known_words))
         # The load handler writes the five attempts: the game is up.
         self.wait_for(lambda: self.value("bukwa-1") == "5", "the page did not start")
 
