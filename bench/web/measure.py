@@ -210,7 +210,7 @@ def start_up(page, throttled=False):
         first = browser.wait_for(lambda: browser.js("return window.benchFirst"),
                                  "%s: no frame showed the first value" % page.name)
         # The Paint Timing API's first contentful paint (the frame's presentation, in
-        # whole ms): a check on the probe's figure. Neither page paints content earlier.
+        # whole ms): the game's window, drawn before its module starts.
         painted = browser.wait_for(lambda: browser.js(
             "var e = performance.getEntriesByName('first-contentful-paint')[0];"
             "return e && e.startTime"), "%s: no first contentful paint" % page.name)
