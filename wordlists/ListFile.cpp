@@ -96,12 +96,17 @@ struct Record {
 // Splits the text into rows of cells as spreadsheets write them: rows end at CR LF, LF
 // or CR; a cell that begins with a quote runs to the next lone quote, holding separators,
 // doubled quotes and line breaks (each one blank).
+//
+// It walks the text by pointer and copies each cell's characters as runs, up to the next
+// character that means something: in the browser build, optimised for size, each step of
+// an index or iterator and each append of one character is a call.
 class RecordReader {
 public:
-    RecordReader(View text, char32_t separator) : text_(text), separator_(separator) {}
+    RecordReader(View text, char32_t separator)
+        : at_(text.data()), end_(text.data() + text.size()), separator_(separator) {}
 
     bool next(Record& record) {
-        if (at_ >= text_.size()) {
+        if (at_ == end_) {
             return false;
         }
         // The cells' buffers are kept from row to row.
@@ -112,27 +117,34 @@ public:
         record.cells[0].clear();
         record.unclosedQuote = false;
         bool cellBegun = false; // the cell holds more than blanks
-        while (at_ < text_.size()) {
-            const char32_t c = text_[at_];
+        while (at_ != end_) {
+            const char32_t c = *at_;
             if (c == U'\r' || c == U'\n') {
                 skipLineBreak();
                 record.cells.resize(record.used);
                 return true;
             }
-            ++at_;
             if (c == separator_) {
+                ++at_;
                 if (record.used == record.cells.size()) {
                     record.cells.emplace_back();
                 }
                 record.cells[record.used++].clear();
                 cellBegun = false;
             } else if (c == U'"' && !cellBegun) {
+                ++at_;
                 record.cells[record.used - 1].clear();
                 record.unclosedQuote = !readQuoted(record.cells[record.used - 1]);
                 cellBegun = true;
             } else {
-                record.cells[record.used - 1] += c;
-                cellBegun = cellBegun || !isBlank(c);
+                // A quote that is not the cell's first character other than blanks is kept.
+                const char32_t* const run = at_;
+                do {
+                    cellBegun = cellBegun || !isBlank(*at_);
+                    ++at_;
+                } while (at_ != end_ && *at_ != U'\r' && *at_ != U'\n' && *at_ != separator_ &&
+                         (*at_ != U'"' || cellBegun));
+                record.cells[record.used - 1].append(run, static_cast<std::size_t>(at_ - run));
             }
         }
         record.cells.resize(record.used);
@@ -141,7 +153,7 @@ public:
 
 private:
     void skipLineBreak() {
-        if (text_[at_] == U'\r' && at_ + 1 < text_.size() && text_[at_ + 1] == U'\n') {
+        if (*at_ == U'\r' && end_ - at_ > 1 && at_[1] == U'\n') {
             ++at_;
         }
         ++at_;
@@ -149,11 +161,11 @@ private:
 
     // After the opening quote; false when the text ends before the closing one.
     bool readQuoted(Text& cell) {
-        while (at_ < text_.size()) {
-            const char32_t c = text_[at_];
+        while (at_ != end_) {
+            const char32_t c = *at_;
             if (c == U'"') {
                 ++at_;
-                if (at_ < text_.size() && text_[at_] == U'"') {
+                if (at_ != end_ && *at_ == U'"') {
                     cell += U'"';
                     ++at_;
                     continue;
@@ -165,15 +177,18 @@ private:
                 cell += U' ';
                 continue;
             }
-            cell += c;
-            ++at_;
+            const char32_t* const run = at_;
+            do {
+                ++at_;
+            } while (at_ != end_ && *at_ != U'"' && *at_ != U'\r' && *at_ != U'\n');
+            cell.append(run, static_cast<std::size_t>(at_ - run));
         }
         return false;
     }
 
-    View text_;
+    const char32_t* at_;
+    const char32_t* end_;
     char32_t separator_;
-    std::size_t at_ = 0;
 };
 
 constexpr std::array<char32_t, 3> separators{U'\t', U';', U','};
