@@ -40,28 +40,31 @@ std::optional<Text> decode(std::string_view bytes) {
     return decoded.malformed == 0 ? std::optional(std::move(decoded.text)) : std::nullopt;
 }
 
-bool isBlank(char32_t c) {
+// The tests of one character are always inlined, and the loops over a cell's characters walk
+// it by pointer: the browser build, optimised for size, would otherwise call a function for
+// each character, and each step of an iterator.
+[[gnu::always_inline]] inline bool isBlank(char32_t c) {
     return c == U' ' || c == U'\u00A0' || (c >= U'\u2000' && c <= U'\u200A') || c == U'\u202F' ||
            c == U'\u3000';
 }
 
 // Characters that nobody sees or types: dropped from every cell.
-bool isInvisible(char32_t c) {
+[[gnu::always_inline]] inline bool isInvisible(char32_t c) {
     return c == U'\u00AD' || (c >= U'\u200B' && c <= U'\u200D') || c == U'\u2060' || c == U'\uFEFF';
 }
 
 // Control characters, and the ones that reorder the text around them.
-bool isControl(char32_t c) {
+[[gnu::always_inline]] inline bool isControl(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == U'\u2028' || c == U'\u2029' ||
            (c >= U'\u202A' && c <= U'\u202E') || (c >= U'\u2066' && c <= U'\u2069');
 }
 
 // A hyphen or dash of a word processor's making, as the hyphen that a keyboard types.
-bool isDash(char32_t c) {
+[[gnu::always_inline]] inline bool isDash(char32_t c) {
     return (c >= U'\u2010' && c <= U'\u2015') || c == U'\u2212';
 }
 
-bool isBlankOrInvisible(char32_t c) {
+[[gnu::always_inline]] inline bool isBlankOrInvisible(char32_t c) {
     return isBlank(c) || isInvisible(c);
 }
 
@@ -91,12 +94,21 @@ Text clean(View cell) {
 }
 
 bool isEmptyCell(View cell) {
-    return std::all_of(cell.begin(), cell.end(),
-                       [](char32_t c) { return isBlank(c) || isInvisible(c); });
+    for (const char32_t c : cell) {
+        if (!isBlankOrInvisible(c)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool hasControl(View text) {
-    return std::any_of(text.begin(), text.end(), isControl);
+    for (const char32_t c : text) {
+        if (isControl(c)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 struct Record {
@@ -288,7 +300,11 @@ std::optional<RowFault> readRow(const Record& row, Text& answer, Text& clue) {
     if (clue.size() > limits::clueLength) {
         return RowFault::ClueTooLong;
     }
-    std::replace_if(answer.begin(), answer.end(), isDash, U'-');
+    for (char32_t* c = answer.data(); c != answer.data() + answer.size(); ++c) {
+        if (isDash(*c)) {
+            *c = U'-';
+        }
+    }
     answer = game::upperCase(answer);
     return std::nullopt;
 }
@@ -342,7 +358,7 @@ ListFileResult readListFile(std::string_view bytes, std::u32string_view fileName
     if (!text) {
         return refused(FileFault::BadEncoding);
     }
-    if (text->find(U'\0') != Text::npos) {
+    if (const View all(*text); std::find(all.begin(), all.end(), U'\0') != all.end()) {
         return refused(FileFault::NotText);
     }
 
