@@ -94,6 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
                  std::nullopt, U"Връх; или хълм", U"Кой е \"най\"-високият ",
                  Pairs{{U"ГОЛЯМ ПЕРЕЛИК", U"Родопи; западни"}, {U"БОТЕВ", U"Стара планина"}},
                  {}},
+        ReadCase{"a quote opens a quoted cell after blanks too, and is kept after other text",
+                 utf8(U"Връх;Планина\n  \"Мусала\";Рила \"Рилска\"\nВихрен;Пирин\n"),
+                 std::nullopt, U"Връх", U"Планина ",
+                 Pairs{{U"МУСАЛА", U"Рила \"Рилска\""}, {U"ВИХРЕН", U"Пирин"}}, {}},
         ReadCase{"a tab in the first row wins over semicolons and commas",
                  utf8(U"Връх; хълм\tНа планина, хребет\nМусала\tРила\nВихрен\tПирин\n"),
                  std::nullopt, U"Връх; хълм", U"На планина, хребет ", twoPeaks, {}},
@@ -184,6 +188,17 @@ TEST(ListFile, messageRepeatsNameHeaderAndCountOrTheReason) {
     EXPECT_EQ(wordlists::describe(refused, U"Празни.csv"),
               U"Файлът „Празни.csv“ не е зареден: няма нито един ред с отговор и въпрос след "
               U"ред 1.\nПропуснати редове: 1.\nред 2: няма отговор");
+}
+
+TEST(ListFile, fileNamesInUtf8GiveAReplacementForEveryByteThatIsNoCharacter) {
+    // Sequences cut short, also at the end, overlong forms, surrogates and values past
+    // U+10FFFF; the letters around them stay.
+    EXPECT_EQ(wordlists::fromUtf8("a\xD0\x92\xC3"), U"aВ\uFFFD");
+    EXPECT_EQ(wordlists::fromUtf8("\xE2\x82\xD0\x92"), U"\uFFFD\uFFFDВ");
+    EXPECT_EQ(wordlists::fromUtf8("\xE0\x80\x80\xED\xA0\x80x"),
+              std::u32string(6, U'\uFFFD') + U"x");
+    EXPECT_EQ(wordlists::fromUtf8("\xF4\x90\x80\x80\xF0\x9F\x8F\x94"),
+              std::u32string(4, U'\uFFFD') + U"\U0001F3D4");
 }
 
 TEST(ListFile, namesTheListAfterTheFileAlone) {

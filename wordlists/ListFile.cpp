@@ -40,51 +40,75 @@ std::optional<Text> decode(std::string_view bytes) {
     return decoded.malformed == 0 ? std::optional(std::move(decoded.text)) : std::nullopt;
 }
 
-bool isBlank(char32_t c) {
+// The tests of one character are always inlined, and the loops over a cell's characters walk
+// it by pointer: the browser build, optimised for size, would otherwise call a function for
+// each character, and each step of an iterator.
+[[gnu::always_inline]] inline bool isBlank(char32_t c) {
     return c == U' ' || c == U'\u00A0' || (c >= U'\u2000' && c <= U'\u200A') || c == U'\u202F' ||
            c == U'\u3000';
 }
 
 // Characters that nobody sees or types: dropped from every cell.
-bool isInvisible(char32_t c) {
+[[gnu::always_inline]] inline bool isInvisible(char32_t c) {
     return c == U'\u00AD' || (c >= U'\u200B' && c <= U'\u200D') || c == U'\u2060' || c == U'\uFEFF';
 }
 
 // Control characters, and the ones that reorder the text around them.
-bool isControl(char32_t c) {
+[[gnu::always_inline]] inline bool isControl(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == U'\u2028' || c == U'\u2029' ||
            (c >= U'\u202A' && c <= U'\u202E') || (c >= U'\u2066' && c <= U'\u2069');
 }
 
 // A hyphen or dash of a word processor's making, as the hyphen that a keyboard types.
-bool isDash(char32_t c) {
+[[gnu::always_inline]] inline bool isDash(char32_t c) {
     return (c >= U'\u2010' && c <= U'\u2015') || c == U'\u2212';
 }
 
+[[gnu::always_inline]] inline bool isBlankOrInvisible(char32_t c) {
+    return isBlank(c) || isInvisible(c);
+}
+
 // A cell as the game shows it: every kind of blank a blank, invisible characters gone,
-// trimmed at both ends.
+// trimmed at both ends. The ends are found first, so that the text is copied once, then
+// changed where it stands.
 Text clean(View cell) {
-    Text text;
-    text.reserve(cell.size());
-    for (const char32_t c : cell) {
-        if (!isInvisible(c)) {
-            text += isBlank(c) ? U' ' : c;
+    const char32_t* first = cell.data();
+    const char32_t* last = first + cell.size();
+    while (first != last && isBlankOrInvisible(*first)) {
+        ++first;
+    }
+    while (last != first && isBlankOrInvisible(last[-1])) {
+        --last;
+    }
+    Text text(first, static_cast<std::size_t>(last - first));
+    char32_t* const begin = text.data();
+    char32_t* const end = begin + text.size();
+    char32_t* out = begin;
+    for (const char32_t* in = begin; in != end; ++in) {
+        if (!isInvisible(*in)) {
+            *out++ = isBlank(*in) ? U' ' : *in;
         }
     }
-    const std::size_t first = text.find_first_not_of(U' ');
-    if (first == Text::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(U' ') - first + 1);
+    text.resize(static_cast<std::size_t>(out - begin));
+    return text;
 }
 
 bool isEmptyCell(View cell) {
-    return std::all_of(cell.begin(), cell.end(),
-                       [](char32_t c) { return isBlank(c) || isInvisible(c); });
+    for (const char32_t c : cell) {
+        if (!isBlankOrInvisible(c)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool hasControl(View text) {
-    return std::any_of(text.begin(), text.end(), isControl);
+    for (const char32_t c : text) {
+        if (isControl(c)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 struct Record {
@@ -96,12 +120,17 @@ struct Record {
 // Splits the text into rows of cells as spreadsheets write them: rows end at CR LF, LF
 // or CR; a cell that begins with a quote runs to the next lone quote, holding separators,
 // doubled quotes and line breaks (each one blank).
+//
+// It walks the text by pointer and copies each cell's characters as runs, up to the next
+// character that means something: in the browser build, optimised for size, each step of
+// an index or iterator and each append of one character is a call.
 class RecordReader {
 public:
-    RecordReader(View text, char32_t separator) : text_(text), separator_(separator) {}
+    RecordReader(View text, char32_t separator)
+        : at_(text.data()), end_(text.data() + text.size()), separator_(separator) {}
 
     bool next(Record& record) {
-        if (at_ >= text_.size()) {
+        if (at_ == end_) {
             return false;
         }
         // The cells' buffers are kept from row to row.
@@ -112,27 +141,34 @@ public:
         record.cells[0].clear();
         record.unclosedQuote = false;
         bool cellBegun = false; // the cell holds more than blanks
-        while (at_ < text_.size()) {
-            const char32_t c = text_[at_];
+        while (at_ != end_) {
+            const char32_t c = *at_;
             if (c == U'\r' || c == U'\n') {
                 skipLineBreak();
                 record.cells.resize(record.used);
                 return true;
             }
-            ++at_;
             if (c == separator_) {
+                ++at_;
                 if (record.used == record.cells.size()) {
                     record.cells.emplace_back();
                 }
                 record.cells[record.used++].clear();
                 cellBegun = false;
             } else if (c == U'"' && !cellBegun) {
+                ++at_;
                 record.cells[record.used - 1].clear();
                 record.unclosedQuote = !readQuoted(record.cells[record.used - 1]);
                 cellBegun = true;
             } else {
-                record.cells[record.used - 1] += c;
-                cellBegun = cellBegun || !isBlank(c);
+                // A quote that is not the cell's first character other than blanks is kept.
+                const char32_t* const run = at_;
+                do {
+                    cellBegun = cellBegun || !isBlank(*at_);
+                    ++at_;
+                } while (at_ != end_ && *at_ != U'\r' && *at_ != U'\n' && *at_ != separator_ &&
+                         (*at_ != U'"' || cellBegun));
+                record.cells[record.used - 1].append(run, static_cast<std::size_t>(at_ - run));
             }
         }
         record.cells.resize(record.used);
@@ -141,7 +177,7 @@ public:
 
 private:
     void skipLineBreak() {
-        if (text_[at_] == U'\r' && at_ + 1 < text_.size() && text_[at_ + 1] == U'\n') {
+        if (*at_ == U'\r' && end_ - at_ > 1 && at_[1] == U'\n') {
             ++at_;
         }
         ++at_;
@@ -149,11 +185,11 @@ private:
 
     // After the opening quote; false when the text ends before the closing one.
     bool readQuoted(Text& cell) {
-        while (at_ < text_.size()) {
-            const char32_t c = text_[at_];
+        while (at_ != end_) {
+            const char32_t c = *at_;
             if (c == U'"') {
                 ++at_;
-                if (at_ < text_.size() && text_[at_] == U'"') {
+                if (at_ != end_ && *at_ == U'"') {
                     cell += U'"';
                     ++at_;
                     continue;
@@ -165,15 +201,18 @@ private:
                 cell += U' ';
                 continue;
             }
-            cell += c;
-            ++at_;
+            const char32_t* const run = at_;
+            do {
+                ++at_;
+            } while (at_ != end_ && *at_ != U'"' && *at_ != U'\r' && *at_ != U'\n');
+            cell.append(run, static_cast<std::size_t>(at_ - run));
         }
         return false;
     }
 
-    View text_;
+    const char32_t* at_;
+    const char32_t* end_;
     char32_t separator_;
-    std::size_t at_ = 0;
 };
 
 constexpr std::array<char32_t, 3> separators{U'\t', U';', U','};
@@ -261,7 +300,11 @@ std::optional<RowFault> readRow(const Record& row, Text& answer, Text& clue) {
     if (clue.size() > limits::clueLength) {
         return RowFault::ClueTooLong;
     }
-    std::replace_if(answer.begin(), answer.end(), isDash, U'-');
+    for (char32_t* c = answer.data(); c != answer.data() + answer.size(); ++c) {
+        if (isDash(*c)) {
+            *c = U'-';
+        }
+    }
     answer = game::upperCase(answer);
     return std::nullopt;
 }
@@ -315,7 +358,7 @@ ListFileResult readListFile(std::string_view bytes, std::u32string_view fileName
     if (!text) {
         return refused(FileFault::BadEncoding);
     }
-    if (text->find(U'\0') != Text::npos) {
+    if (const View all(*text); std::find(all.begin(), all.end(), U'\0') != all.end()) {
         return refused(FileFault::NotText);
     }
 

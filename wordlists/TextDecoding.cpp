@@ -1,6 +1,7 @@
 #include "TextDecoding.h"
 
 #include <array>
+#include <cstddef>
 
 namespace wordlists {
 
@@ -24,17 +25,23 @@ constexpr std::array<char32_t, 64> windows1251High{
 
 DecodedText decodeUtf8(std::string_view bytes) {
     DecodedText result;
+    // Never more characters than bytes: they are written in place, then the text is cut to
+    // their number.
     std::u32string& text = result.text;
-    text.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
-        char32_t c = 0;
+    text.resize(bytes.size());
+    char32_t* out = text.data();
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    while (in < end) {
+        const unsigned char lead = *in;
         if (lead < 0x80) {
-            length = 1;
-            c = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            *out++ = lead;
+            ++in;
+            continue;
+        }
+        std::ptrdiff_t length = 0;
+        char32_t c = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
             length = 2;
             c = lead & 0x1Fu;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
@@ -44,11 +51,10 @@ DecodedText decodeUtf8(std::string_view bytes) {
             length = 4;
             c = lead & 0x07u;
         }
-        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= bytes.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            valid = (next & 0xC0u) == 0x80u;
-            c = (c << 6) | (next & 0x3Fu);
+        bool valid = length > 0 && end - in >= length;
+        for (std::ptrdiff_t k = 1; valid && k < length; ++k) {
+            valid = (in[k] & 0xC0u) == 0x80u;
+            c = (c << 6) | (in[k] & 0x3Fu);
         }
         // Reject overlong forms, surrogates and values past U+10FFFF.
         if (valid && ((length == 3 && c < 0x800) || (length == 4 && c < 0x10000) ||
@@ -56,14 +62,15 @@ DecodedText decodeUtf8(std::string_view bytes) {
             valid = false;
         }
         if (valid) {
-            text += c;
-            i += static_cast<std::size_t>(length);
+            *out++ = c;
+            in += length;
         } else {
-            text += replacementChar;
+            *out++ = replacementChar;
             ++result.malformed;
-            ++i;
+            ++in;
         }
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return result;
 }
 
