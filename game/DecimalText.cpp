@@ -98,20 +98,30 @@ struct Rounded {
     }
 };
 
+// The number of an exponential text, "d.ddde+xx" (no point with one digit; the point may
+// be the locale's): its digits and the power of ten of the last.
+Rounded readExponential(const char* text) {
+    Rounded r{0, 0};
+    int fractionDigits = 0;
+    bool point = false;
+    const char* p = text;
+    for (; *p != '\0' && *p != 'e'; ++p) {
+        if (isDigit(*p)) {
+            r.mantissa = r.mantissa * 10 + static_cast<unsigned>(*p - '0');
+            fractionDigits += point ? 1 : 0;
+        } else {
+            point = true;
+        }
+    }
+    r.exponent = (*p == 'e' ? std::atoi(p + 1) : 0) - fractionDigits;
+    return r;
+}
+
 // `value` (positive, finite) correctly rounded to `digits` significant digits.
 Rounded rounded(double value, int digits) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
-    // "d.ddde+xx" with the locale's decimal point: only the digits are taken.
-    Rounded r{0, 0};
-    const char* p = buffer;
-    for (; *p != '\0' && *p != 'e'; ++p) {
-        if (isDigit(*p)) {
-            r.mantissa = r.mantissa * 10 + static_cast<unsigned>(*p - '0');
-        }
-    }
-    r.exponent = (*p == 'e' ? std::atoi(p + 1) : 0) - (digits - 1);
-    return r;
+    return readExponential(buffer);
 }
 
 // The fewest significant digits that read back as `value` (positive, finite), the
@@ -236,20 +246,9 @@ double game_read_number(const char* text, int length);
 
 std::string shortestText(double value) {
     return textWith(value, [](double positive) {
-        // "d.ddde+x": the digits, then the exponent of the first.
         char buffer[32];
         game_shortest_exponential(positive, buffer);
-        Rounded shortest{0, 0};
-        const char* p = buffer;
-        int fractionDigits = 0;
-        for (bool point = false; *p != '\0' && *p != 'e'; ++p) {
-            point = point || *p == '.';
-            if (isDigit(*p)) {
-                shortest.mantissa = shortest.mantissa * 10 + static_cast<unsigned>(*p - '0');
-                fractionDigits += point ? 1 : 0;
-            }
-        }
-        shortest.exponent = (*p == 'e' ? std::atoi(p + 1) : 0) - fractionDigits;
+        const Rounded shortest = readExponential(buffer);
         return layout(positive, shortest, [](double whole) {
             char digits[320]; // the largest double has 309
             game_whole_digits(whole, digits);
