@@ -54,7 +54,8 @@ std::int16_t toInt16(int value) {
 
 } // namespace
 
-Game::Game(FormInterface& form, RandomSource& random) : form_(form), random_(random) {}
+Game::Game(FormInterface& form, RandomSource& random, const NumberConversions& numbers)
+    : form_(form), random_(random), numbers_(numbers) {}
 
 std::optional<CategoryTable::Placed> Game::addCategory(AddedCategory category) {
     const auto placed = categories_.add(std::move(category));
@@ -176,7 +177,7 @@ void Game::guessLetter() {
     Text built;
     built.reserve(answer.size());
     int missFlag = 1;
-    double attempts = leadingNumber(form_.bukwaText(attemptsField));
+    double attempts = leadingNumber(form_.bukwaText(attemptsField), numbers_);
     for (std::size_t i = 0; i < answer.size(); ++i) {
         if (letter.size() == 1 && letter[0] == answer[i]) {
             built += letter[0];
@@ -189,7 +190,7 @@ void Game::guessLetter() {
     form_.setStolicaText(maskedWord, built);
 
     attempts -= missFlag;
-    form_.setBukwaText(attemptsField, shortestDecimal(attempts));
+    form_.setBukwaText(attemptsField, shortestDecimal(attempts, numbers_));
     if (attempts < 1) {
         endGame(lossBanner, answer);
     }

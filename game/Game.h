@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryTable.h"
+#include "DecimalText.h"
 #include "FormInterface.h"
 #include "GameState.h"
 #include "QuestionOrder.h"
@@ -20,7 +21,10 @@ namespace game {
  */
 class Game {
 public:
-    Game(FormInterface& form, RandomSource& random);
+    /// The game in `form`, drawing with `random` and writing and reading its numbers
+    /// through `numbers`.
+    Game(FormInterface& form, RandomSource& random,
+         const NumberConversions& numbers = standardConversions());
 
     /// The window has been created: seeds the random numbers, selects the first
     /// category, draws a word and starts the timer in idle-shuffle mode.
@@ -68,6 +72,7 @@ private:
 
     FormInterface& form_;
     RandomSource& random_;
+    const NumberConversions& numbers_;
     GameState s_;
     CategoryTable categories_;
     std::vector<QuestionOrder> addedOrders_; ///< of the added categories, in their order

@@ -73,7 +73,7 @@ std::int16_t incrementChecked(std::int16_t count) {
     return static_cast<std::int16_t>(count + 1);
 }
 
-double leadingNumber(TextView text) {
+double leadingNumber(TextView text, const NumberConversions& conversions) {
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i])) {
         ++i;
@@ -115,21 +115,21 @@ double leadingNumber(TextView text) {
             number += exponent;
         }
     }
-    const double value = readDecimal(number);
+    const double value = readDecimal(number, conversions);
     if (std::isinf(value)) {
         throw RuntimeError(RuntimeError::Overflow);
     }
     return value; // too small reads as 0
 }
 
-Text shortestDecimal(double value) {
+Text shortestDecimal(double value, const NumberConversions& conversions) {
     if (!std::isfinite(value)) {
         throw RuntimeError(RuntimeError::Overflow);
     }
     if (value == 0.0) {
         value = 0.0; // no "-0"
     }
-    const std::string text = shortestText(value);
+    const std::string text = shortestText(value, conversions);
     return Text(text.begin(), text.end());
 }
 

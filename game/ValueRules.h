@@ -4,6 +4,7 @@
 // remainders, the word draw, the marquee width, the hit counter and the reading and
 // writing of numbers in fields. Each raises RuntimeError where the rules say so.
 
+#include "DecimalText.h"
 #include "Text.h"
 
 #include <cstdint>
@@ -29,10 +30,10 @@ std::int16_t incrementChecked(std::int16_t count);
 /// The number at the start of `text`: leading blanks are skipped, then the longest
 /// prefix that reads as a decimal number (sign, digits, fraction, exponent) is taken;
 /// 0 where there is none.
-double leadingNumber(TextView text);
+double leadingNumber(TextView text, const NumberConversions& conversions);
 
 /// The shortest decimal text that reads back as `value`: "4", "0", "-1", "2.5".
-Text shortestDecimal(double value);
+Text shortestDecimal(double value, const NumberConversions& conversions);
 
 /// Upper case of Latin a-z and the lower-case Cyrillic letters; other characters stay.
 /// Does not depend on the locale.

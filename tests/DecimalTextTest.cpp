@@ -16,7 +16,24 @@
 #include <string>
 #include <vector>
 
+#if defined(__EMSCRIPTEN__)
+#include "BrowserConversions.h"
+#endif
+
 namespace {
+
+// The conversions that the program gives the game: the browser's in WebAssembly.
+const game::NumberConversions& platform() {
+#if defined(__EMSCRIPTEN__)
+    return web::browserConversions();
+#else
+    return game::standardConversions();
+#endif
+}
+
+const game::NumberConversions& portable() {
+    return game::portableConversions();
+}
 
 constexpr double maxDouble = std::numeric_limits<double>::max();
 constexpr double infinity = std::numeric_limits<double>::infinity();
@@ -72,9 +89,9 @@ TEST(DecimalText, writesTheShortestTextInTheNotationThatIsShorter) {
              {5e-324, "5e-324"},
              {maxDouble, "1.7976931348623157e+308"},
          }) {
-        EXPECT_EQ(game::shortestText(c.value), c.text);
+        EXPECT_EQ(game::shortestText(c.value, platform()), c.text);
     }
-    EXPECT_EQ(game::shortestText(-infinity), "-inf");
+    EXPECT_EQ(game::shortestText(-infinity, platform()), "-inf");
 }
 
 TEST(DecimalText, readsTheNearestDoubleAndSaysWhenItIsOutOfRange) {
@@ -98,18 +115,18 @@ TEST(DecimalText, readsTheNearestDoubleAndSaysWhenItIsOutOfRange) {
              {"1.7976931348623158e308", maxDouble},
              {"1.797693134862315808e308", infinity},
          }) {
-        EXPECT_EQ(bits(game::readDecimal(c.text)), bits(c.value)) << c.text;
+        EXPECT_EQ(bits(game::readDecimal(c.text, platform())), bits(c.value)) << c.text;
     }
     // The magnitude counts, not the exponent's sign or the number of digits.
-    EXPECT_EQ(game::readDecimal("0." + zeros + "15e+402"), 15);
-    EXPECT_EQ(game::readDecimal("1" + zeros + "e-5"), infinity);
-    EXPECT_EQ(game::readDecimal("0." + zeros + "1"), 0);
+    EXPECT_EQ(game::readDecimal("0." + zeros + "15e+402", platform()), 15);
+    EXPECT_EQ(game::readDecimal("1" + zeros + "e-5", platform()), infinity);
+    EXPECT_EQ(game::readDecimal("0." + zeros + "1", platform()), 0);
 }
 
 TEST(DecimalText, randomDoublesReadBackFromTheirText) {
     for (double value : randomDoubles(10000)) {
-        const std::string text = game::shortestText(value);
-        ASSERT_EQ(bits(game::readDecimal(text)), bits(value)) << text;
+        const std::string text = game::shortestText(value, platform());
+        ASSERT_EQ(bits(game::readDecimal(text, platform())), bits(value)) << text;
     }
 }
 
@@ -117,9 +134,9 @@ TEST(LeadingNumberRange, isTooSmallOrTooLargeByItsMagnitude) {
     // Hundreds of zeros: a tiny number reads as 0, a huge one is an overflow, whatever
     // the sign of the exponent.
     const std::u32string zeros(400, U'0');
-    EXPECT_EQ(game::leadingNumber(U"0." + zeros + U"1"), 0);
-    EXPECT_THROW(game::leadingNumber(U"1" + zeros + U"e-5"), game::RuntimeError);
-    EXPECT_EQ(game::leadingNumber(U"1" + zeros + U"e-399"), 10);
+    EXPECT_EQ(game::leadingNumber(U"0." + zeros + U"1", platform()), 0);
+    EXPECT_THROW(game::leadingNumber(U"1" + zeros + U"e-5", platform()), game::RuntimeError);
+    EXPECT_EQ(game::leadingNumber(U"1" + zeros + U"e-399", platform()), 10);
 }
 
 #if !defined(__EMSCRIPTEN__) // its C library knows no locale with another decimal point
@@ -128,7 +145,7 @@ TEST(PortableDecimalText, doesNotDependOnTheDecimalPointOfTheLocale) {
     std::vector<std::string> texts;
     const std::vector<double> values = randomDoubles(500);
     for (double value : values) {
-        texts.push_back(game::portable::shortestText(value));
+        texts.push_back(game::shortestText(value, portable()));
     }
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     if (std::setlocale(LC_NUMERIC, "bg_BG.UTF-8") == nullptr ||
@@ -137,8 +154,8 @@ TEST(PortableDecimalText, doesNotDependOnTheDecimalPointOfTheLocale) {
         GTEST_SKIP() << "no locale with a decimal comma";
     }
     for (std::size_t i = 0; i < values.size(); ++i) {
-        EXPECT_EQ(game::portable::shortestText(values[i]), texts[i]);
-        EXPECT_EQ(bits(game::portable::readDecimal(texts[i])), bits(values[i])) << texts[i];
+        EXPECT_EQ(game::shortestText(values[i], portable()), texts[i]);
+        EXPECT_EQ(bits(game::readDecimal(texts[i], portable())), bits(values[i])) << texts[i];
     }
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
@@ -205,45 +222,51 @@ std::vector<std::string> hardTexts() {
 
 #if defined(__cpp_lib_to_chars)
 
-// The portable versions against the standard library, where it has them.
+// The conversions against the standard library's plain texts, where it has them.
 
 std::string toChars(double value) {
     char buffer[64];
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
-TEST(PortableDecimalText, writesWhatToCharsWrites) {
+TEST(NativeDecimalText, standardAndPortableConversionsWriteWhatToCharsWrites) {
     for (double value : hardDoubles()) {
-        ASSERT_EQ(game::portable::shortestText(value), toChars(value))
-            << "bits " << std::hex << bits(value);
+        for (const game::NumberConversions* conversions : {&platform(), &portable()}) {
+            ASSERT_EQ(game::shortestText(value, *conversions), toChars(value))
+                << "bits " << std::hex << bits(value);
+        }
     }
 }
 
-TEST(PortableDecimalText, readsWhatFromCharsReads) {
+TEST(NativeDecimalText, standardAndPortableConversionsReadWhatFromCharsReads) {
     for (const std::string& text : hardTexts()) {
         double expected = 0.0;
         const auto result = std::from_chars(text.data(), text.data() + text.size(), expected);
         ASSERT_EQ(result.ptr, text.data() + text.size()) << text;
-        const double portable = game::portable::readDecimal(text);
-        if (result.ec == std::errc::result_out_of_range) {
-            ASSERT_TRUE(std::isinf(portable) || portable == 0.0) << text << " -> " << portable;
-        } else {
-            ASSERT_EQ(bits(portable), bits(expected)) << text;
+        for (const game::NumberConversions* conversions : {&platform(), &portable()}) {
+            const double read = game::readDecimal(text, *conversions);
+            if (result.ec == std::errc::result_out_of_range) {
+                ASSERT_TRUE(std::isinf(read) || read == 0.0) << text << " -> " << read;
+            } else {
+                ASSERT_EQ(bits(read), bits(expected)) << text;
+            }
         }
     }
 }
 
 #elif defined(__EMSCRIPTEN__)
 
-// The browser's conversions against the portable versions, which the native build checks
-// against the standard library.
-TEST(BrowserDecimalText, writesAndReadsWhatThePortableVersionsDo) {
+// The conversions that the page gives the game against the portable ones, which the
+// native build checks against the standard library.
+TEST(BrowserDecimalText, writesAndReadsWhatThePortableConversionsDo) {
+    const game::NumberConversions& browser = web::browserConversions();
     for (double value : hardDoubles()) {
-        ASSERT_EQ(game::shortestText(value), game::portable::shortestText(value))
+        ASSERT_EQ(game::shortestText(value, browser), game::shortestText(value, portable()))
             << "bits " << std::hex << bits(value);
     }
     for (const std::string& text : hardTexts()) {
-        ASSERT_EQ(bits(game::readDecimal(text)), bits(game::portable::readDecimal(text))) << text;
+        ASSERT_EQ(bits(game::readDecimal(text, browser)), bits(game::readDecimal(text, portable())))
+            << text;
     }
 }
 

@@ -11,6 +11,8 @@ using game::RuntimeError;
 
 namespace {
 
+const game::NumberConversions& numbers = game::standardConversions();
+
 struct RemainderCase {
     double dividend;
     double divisor;
@@ -118,7 +120,7 @@ class LeadingNumber : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(LeadingNumber, readsTheLongestNumericPrefixAfterLeadingBlanks) {
     const auto& c = GetParam();
-    EXPECT_DOUBLE_EQ(game::leadingNumber(c.text), c.expected);
+    EXPECT_DOUBLE_EQ(game::leadingNumber(c.text, numbers), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,16 +133,17 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{U"\t\n7", 7}, NumberCase{U"٣", 0})); // Arabic digit: not a number
 
 TEST(LeadingNumberErrors, aNumberTooLargeForARealIsOverflow) {
-    EXPECT_THROW(game::leadingNumber(U"1e999"), RuntimeError);
+    EXPECT_THROW(game::leadingNumber(U"1e999", numbers), RuntimeError);
 }
 
 TEST(ShortestDecimal, writesWholeNumbersWithoutFraction) {
-    EXPECT_EQ(game::shortestDecimal(4), U"4");
-    EXPECT_EQ(game::shortestDecimal(0), U"0");
-    EXPECT_EQ(game::shortestDecimal(-0.0), U"0");
-    EXPECT_EQ(game::shortestDecimal(-1), U"-1");
-    EXPECT_EQ(game::shortestDecimal(1.5), U"1.5");
-    EXPECT_THROW(game::shortestDecimal(std::numeric_limits<double>::infinity()), RuntimeError);
+    EXPECT_EQ(game::shortestDecimal(4, numbers), U"4");
+    EXPECT_EQ(game::shortestDecimal(0, numbers), U"0");
+    EXPECT_EQ(game::shortestDecimal(-0.0, numbers), U"0");
+    EXPECT_EQ(game::shortestDecimal(-1, numbers), U"-1");
+    EXPECT_EQ(game::shortestDecimal(1.5, numbers), U"1.5");
+    EXPECT_THROW(game::shortestDecimal(std::numeric_limits<double>::infinity(), numbers),
+                 RuntimeError);
 }
 
 struct CaseCase {

@@ -1,7 +1,7 @@
-// ESLint's settings for the page's JavaScript (web/*.js, the site's service worker and
-// the game's number conversions in WebAssembly, game/DecimalText.js), run by ./test:
+// ESLint's settings for the page's JavaScript (web/*.js and the site's service worker),
+// run by ./test:
 //   NODE_PATH=build/tools/node_modules eslint -c web/eslint.config.cjs web/*.js \
-//       web/site/*.js.in game/*.js
+//       web/site/*.js.in
 // The page's scripts run in one script element with the module: page.js, menubar.js and
 // lists.js before it (--pre-js), library.js inside it (--js-library). What each uses of
 // the others or of the module it names in a /* global */ comment at its top.
@@ -33,7 +33,7 @@ module.exports = [
   {
     // Emscripten's library: its functions are copied into the module, whose runtime
     // (mergeInto, the heap views, UTF8ToString) and $-dependencies they use.
-    files: ["**/library.js", "**/DecimalText.js"],
+    files: ["**/library.js", "**/numbers.js"],
     languageOptions: {
       globals: { mergeInto: "readonly", LibraryManager: "readonly" },
     },

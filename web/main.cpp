@@ -1,7 +1,8 @@
 // The browser edition: the game in the page's window, with the game's own word lists and
 // the teachers' lists that the page hands in (lists.js), drawn with the page's random
-// numbers (PageRandom.h).
+// numbers (PageRandom.h), its numbers written and read by the browser's conversions.
 
+#include "BrowserConversions.h"
 #include "Game.h"
 #include "LetterBox.h"
 #include "ListFile.h"
@@ -155,7 +156,7 @@ extern "C" void geo_load_start_lists();
 int main() {
     // They live as long as the page: the module keeps running after main returns.
     static web::WebForm form(wordlists::all());
-    static game::Game game(form.session(), web::pageRandom());
+    static game::Game game(form.session(), web::pageRandom(), web::browserConversions());
     form.session().bind(game);
     page = &form;
     form.session().Form_Load();
