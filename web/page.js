@@ -36,7 +36,8 @@ function geoKept(before, replacesAll, proposed) {
 
 // The letter box keeps one character, whatever the player types, pastes or composes.
 // An edit is measured against the text before it, and whether it replaces all of it (the
-// box was empty, or all of it was selected). A composition is let finish and the rule
+// box was empty, or all of it was selected); a paste is let happen, as any edit, and
+// what it left is cut back. A composition is let finish and the rule
 // applied to what it committed, measured against the text before it began.
 function geoKeepOne(field) {
   var before = field.value, replacesAll = true, composing = false;
@@ -70,13 +71,6 @@ function geoKeepOne(field) {
     if (!composing && !event.isComposing) {
       keep();
     }
-  });
-  field.addEventListener("paste", function (event) {
-    event.preventDefault();
-    var pasted = event.clipboardData ? event.clipboardData.getData("text/plain") : "";
-    note();
-    var start = field.selectionStart, end = field.selectionEnd;
-    field.value = geoKept(before, replacesAll, before.slice(0, start) + pasted + before.slice(end));
   });
 }
 
