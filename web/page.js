@@ -36,24 +36,30 @@ function geoKept(before, replacesAll, proposed) {
 
 // The letter box keeps one character, whatever the player types, pastes or composes.
 // An edit is measured against the text before it, and whether it replaces all of it (the
-// box was empty, or all of it was selected); a paste is let happen, as any edit, and
-// what it left is cut back. A composition is let finish and the rule
-// applied to what it committed, measured against the text before it began.
+// box was empty, or all of it was selected). A composition is let finish and the rule
+// applied to what it committed, measured against the text before it began. A paste is
+// let happen, as any edit, and then cut back by the rule applied to the text pasted as
+// it was, before the browser turned its line breaks into blanks.
 function geoKeepOne(field) {
-  var before = field.value, replacesAll = true, composing = false;
-  function note() {
+  var before = field.value, replacesAll = true, composing = false, pasted = null;
+  function note(event) {
     before = field.value;
     replacesAll = before === "" ||
                   (field.selectionStart === 0 && field.selectionEnd === before.length);
+    // A field's paste brings the text as the clipboard held it in `data`.
+    pasted = event && event.inputType === "insertFromPaste" && typeof event.data === "string"
+      ? before.slice(0, field.selectionStart) + event.data + before.slice(field.selectionEnd)
+      : null;
   }
   function keep() {
-    var text = geoKept(before, replacesAll, field.value);
+    var text = geoKept(before, replacesAll, pasted === null ? field.value : pasted);
+    pasted = null;
     if (text !== field.value) {
       field.value = text;
     }
   }
   field.addEventListener("compositionstart", function () {
-    note();
+    note(null);
     composing = true;
   });
   field.addEventListener("compositionend", function () {
@@ -64,7 +70,7 @@ function geoKeepOne(field) {
     // The steps of a composition, and Safari's commit after compositionend, are measured
     // against the text before the composition.
     if (!composing && !event.isComposing && !/Composition/.test(event.inputType || "")) {
-      note();
+      note(event);
     }
   });
   field.addEventListener("input", function (event) {
