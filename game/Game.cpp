@@ -127,9 +127,10 @@ void Game::showMarqueeAt(std::int32_t position, std::int16_t width) {
 }
 
 // Shows the answer drawn only where no game is about to be played: while the question
-// scrolls, the hidden word never appears in the display line.
+// scrolls, the hidden word never appears in the display line. Where it shows, no question
+// is asked: any answer is drawn, and a teacher's list keeps its order for the games.
 void Game::PickRandomWord(bool showAnswer) {
-    s_.wordIndex = drawQuestion();
+    s_.wordIndex = showAnswer ? drawWordIndex() : drawQuestion();
     if (showAnswer) {
         form_.setStolicaText(displayLine, listItem(answerList(), s_.wordIndex));
     }
