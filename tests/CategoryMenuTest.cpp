@@ -133,8 +133,9 @@ TEST_F(AddedCategories, areChosenByTheItemsAfterTheBuiltInOnesAndPlayAsThey) {
     EXPECT_FALSE(placed->replaced);
     form.lists.push_back({U"МУСАЛА", U"ВИХРЕН", U"БОТЕВ"});
     form.lists.push_back({U"Рила", U"Пирин", U"Стара планина"});
-    // The list's order: ВИХРЕН first, then МУСАЛА (the rest stays in place).
-    random.script = {0.5f, 0.0f};
+    // The choice shows any answer, ВИХРЕН; the first game asks the first of the list's
+    // order, МУСАЛА (every place keeps its question).
+    random.script = {0.5f, 0.0f, 0.0f};
     game.Obrabotwa_Click(6);
     EXPECT_EQ(form.label1[0], U"Име на връх");
     EXPECT_EQ(state().questionText, U"Връх на планина Пирин e: ");
