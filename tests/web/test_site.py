@@ -137,6 +137,23 @@ class SiteTest(PageTestCase):
                       timeout=10, poll=0.5)
         self.assertPlays()
 
+    def test_a_hosts_page_answered_with_200_never_takes_the_games_place(self):
+        """After one visit the host answers with its own page (an error or a parking page,
+        status 200); the visits after it still play the game kept."""
+        site = Path(tempfile.mkdtemp(prefix="geografia-site-"))
+        self.addCleanup(shutil.rmtree, site, ignore_errors=True)
+        shutil.copytree(SITE, site, dirs_exist_ok=True)
+        server = self.serve(site)
+        url = f"http://127.0.0.1:{server.server_port}/geografia.html"
+        self.open_url(url)
+        self.wait_for_service_worker()
+        (site / "geografia.html").write_text(
+            "<!DOCTYPE html><html><title>Parked</title><p>This domain is parked.</p></html>")
+        for _ in range(3):
+            self.open_url(url)  # each visit also asks the network for the next one's copy
+            time.sleep(1)
+        self.assertPlays()
+
     def test_a_page_saved_from_it_has_no_manifest_and_no_service_worker(self):
         server = self.serve()
         self.open_url(f"http://127.0.0.1:{server.server_port}/")
