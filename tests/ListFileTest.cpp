@@ -276,6 +276,11 @@ TEST(ListFile, messageRepeatsNameHeaderAndCountOrTheReason) {
     EXPECT_EQ(wordlists::describe(refused, U"Празни.csv"),
               U"Файлът „Празни.csv“ не е зареден: няма нито един ред с отговор и въпрос след "
               U"ред 1.\nПропуснати редове: 1.\nред 2: няма отговор");
+    // A file's name is shown as text: no line break, control or reordering character and
+    // no invisible one of it reaches the message.
+    const std::u32string name = U"\u202Evsc.\u2066Реки\n\u0007x\u200B.csv\t";
+    EXPECT_EQ(wordlists::describe(wordlists::readListFile("", name), name),
+              U"Файлът „vsc. Реки  x.csv“ не е зареден: файлът е празен.");
 }
 
 TEST(ListFile, fileNamesInUtf8GiveAReplacementForEveryByteThatIsNoCharacter) {

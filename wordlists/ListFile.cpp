@@ -328,6 +328,12 @@ ListFileResult refused(FileFault fault, ListFileResult result = {}) {
 
 } // namespace
 
+std::u32string shownFileName(std::u32string_view fileName) {
+    Text name(fileName);
+    std::replace_if(name.begin(), name.end(), isControl, U' ');
+    return clean(name);
+}
+
 std::u32string listName(std::u32string_view fileName) {
     const std::size_t slash = fileName.find_last_of(U"/\\");
     if (slash != View::npos) {
@@ -337,9 +343,7 @@ std::u32string listName(std::u32string_view fileName) {
     if (dot != View::npos && dot > 0) {
         fileName = fileName.substr(0, dot);
     }
-    Text name(fileName);
-    std::replace_if(name.begin(), name.end(), isControl, U' ');
-    name = clean(name);
+    Text name = shownFileName(fileName);
     if (name.size() > limits::nameLength) {
         name = clean(View(name).substr(0, limits::nameLength));
     }

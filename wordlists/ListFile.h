@@ -95,6 +95,10 @@ inline ListFileResult readListFile(std::string_view bytes, std::u32string_view f
     return readListFile(bytes, fileName, bytes.size());
 }
 
+/// A file's name as a message shows it: control characters and those that reorder the
+/// text as blanks, invisible characters gone, without blanks at the ends.
+std::u32string shownFileName(std::u32string_view fileName);
+
 /// The list's name for a file name: without folders, its extension and blanks at the
 /// ends, control characters as blanks, at most limits::nameLength characters.
 std::u32string listName(std::u32string_view fileName);

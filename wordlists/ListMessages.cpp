@@ -96,7 +96,7 @@ void appendProblems(Text& message, const ListFileResult& result) {
 std::u32string describe(const ListFileResult& result, std::u32string_view fileName, bool replaced) {
     Text message;
     if (!result.list) {
-        message = U"Файлът " + quoted(fileName) + U" не е зареден: " +
+        message = U"Файлът " + quoted(shownFileName(fileName)) + U" не е зареден: " +
                   reason(result.refusal.value_or(FileFault::Unreadable)) + U".";
         appendProblems(message, result);
         return message;
