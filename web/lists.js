@@ -13,6 +13,9 @@ geoPage.source = document.documentElement.cloneNode(true);
 geoPage.source.querySelectorAll("#geo-lists, [data-geo-site]").forEach(function (element) {
   element.remove();
 });
+// Nor the fit that page.js gives the window where CSS cannot fit it: a saved page is
+// fitted anew by the browser that opens it.
+geoPage.source.querySelector("#window").removeAttribute("style");
 
 // The outcome of a file as the module wrote it at `ptr` (library.js): the category it
 // became (-1: none), the rows left out, the message for the teacher and the menu caption.

@@ -1,15 +1,9 @@
 """Where the window's elements lie, how large they are, and their colours on screen."""
 
 import itertools
-import shutil
-import tempfile
 import unittest
-from pathlib import Path
 
-from webpage import CLIENT_PX, PAGE, TWIPS_PER_PX, PageTestCase
-
-# A CSS function of the rules that fit the window, which older browsers do not know.
-ROUND = "round(down, 1.5px, 1px)"
+from webpage import CLIENT_PX, TWIPS_PER_PX, PageTestCase
 
 # Left, top, width, height in twips of the client area.
 TWIPS = {
@@ -87,17 +81,6 @@ class LayoutTest(PageTestCase):
         self.assertAlmostEqual(bar["y"] + bar["height"], client["y"], delta=1)
         self.assertLess(bar["x"], client["x"] + client["width"])
         self.assertGreater(bar["x"] + bar["width"], client["x"])
-
-    def old_browser_copy(self):
-        """The page as a browser without CSS round() reads it: the window's fitting rules
-        do not apply, and the page's script fits it."""
-        text = PAGE.read_text(encoding="utf-8")
-        self.assertEqual(text.count(ROUND), 2, "the fitting rules changed: mend this test")
-        folder = Path(tempfile.mkdtemp(prefix="geografia-old-"))
-        self.addCleanup(shutil.rmtree, folder)
-        copy = folder / "geografia.html"
-        copy.write_text(text.replace(ROUND, "unknown(1px)"), encoding="utf-8")
-        return copy.as_uri()
 
     def test_window_is_scaled_to_fit_centred_without_scroll_bars(self):
         """At two viewport shapes the whole window is inside, centred, and nothing scrolls:

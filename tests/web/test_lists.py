@@ -14,7 +14,7 @@ from urllib.parse import urlsplit
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-from webpage import PAGE, PageTestCase
+from webpage import PAGE, ROUND, PageTestCase
 
 # Two questions, asked in a random order. Row 3 has no answer: the teacher is told when
 # loading, the pupils not when playing.
@@ -141,6 +141,25 @@ class ListPageTest(PageTestCase):
         self.assertFalse([u for u in self.requests_sent() if urlsplit(u).hostname != "127.0.0.1"])
         self.click("list-message-ok")
         self.play_peaks("Obrabotwa-6")
+
+    def test_a_page_saved_where_css_cannot_fit_the_window_carries_no_fit_of_its_own(self):
+        """Saved from a browser whose script fitted the window, the page is fitted by CSS
+        where it opens, not moved by the first browser's fit as well."""
+        self.open(url=self.old_browser_copy())
+        self.assertNotEqual(self.js("return document.getElementById('window').style.transform"),
+                            "")
+        self.drop(("Върхове.csv", PEAKS))
+        self.message()
+        saved = self.save("География - Върхове.html")
+        # Opened where CSS fits the window.
+        saved.write_text(saved.read_text(encoding="utf-8").replace("unknown(1px)", ROUND),
+                         encoding="utf-8")
+        self.open_url(saved.as_uri())
+        self.assertEqual(self.js("return document.getElementById('window').getAttribute('style')"),
+                         None)
+        window = self.js("return document.getElementById('window').getBoundingClientRect()")
+        self.assertAlmostEqual(window["x"] * 2 + window["width"], self.VIEWPORT[0], delta=1.5)
+        self.assertAlmostEqual(window["y"] * 2 + window["height"], self.VIEWPORT[1], delta=1.5)
 
     def test_hostile_texts_show_as_text_and_run_nothing_here_and_in_the_saved_page(self):
         self.open()

@@ -22,6 +22,9 @@ TEST_PAGE = Path(os.environ.get("GEOGRAFIA_WEB_TEST_PAGE", PAGE.parent / "geogra
 CHROMIUM = "/usr/lib/chromium/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 
+# A CSS function of the rules that fit the window, which older browsers do not know.
+ROUND = "round(down, 1.5px, 1px)"
+
 # 15 twips make one CSS pixel at scale 1.
 TWIPS_PER_PX = 15
 CLIENT_PX = (9345 / TWIPS_PER_PX, 5340 / TWIPS_PER_PX)
@@ -74,6 +77,17 @@ class PageTestCase(unittest.TestCase):
         self.driver.get(url or page_url(known_words))
         # The load handler writes the five attempts: the game is up.
         self.wait_for(lambda: self.value("bukwa-1") == "5", "the page did not start")
+
+    def old_browser_copy(self):
+        """The page as a browser without CSS round() reads it: the window's fitting rules
+        do not apply, and the page's script fits it."""
+        text = PAGE.read_text(encoding="utf-8")
+        self.assertEqual(text.count(ROUND), 2, "the fitting rules changed: mend this test")
+        folder = Path(tempfile.mkdtemp(prefix="geografia-old-"))
+        self.addCleanup(shutil.rmtree, folder)
+        copy = folder / "geografia.html"
+        copy.write_text(text.replace(ROUND, "unknown(1px)"), encoding="utf-8")
+        return copy.as_uri()
 
     def wait_for(self, condition, message, timeout=5, poll=0.02):
         return WebDriverWait(self.driver, timeout, poll_frequency=poll).until(
