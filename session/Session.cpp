@@ -57,10 +57,10 @@ void Session::letterKey(int key) {
     Buton_Click(letterButton);
 }
 
-std::optional<Session::Outcome>
-Session::addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize) {
+Session::Outcome Session::addList(std::string_view bytes, std::u32string_view fileName,
+                                  std::size_t fileSize) {
     if (ended_ || game_ == nullptr) {
-        return std::nullopt;
+        return wordlists::AddedLists::afterEnd(fileName);
     }
     Outcome outcome = added_.load(*game_, bytes, fileName, fileSize);
     if (outcome.category) {

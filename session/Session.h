@@ -48,10 +48,9 @@ public:
     void letterKey(int key);
 
     /// Reads a teacher's list file and adds it as a category (AddedLists::load) with its
-    /// menu item; where it replaced the chosen category, that is chosen again. None once
-    /// the game has ended.
-    std::optional<Outcome> addList(std::string_view bytes, std::u32string_view fileName,
-                                   std::size_t fileSize);
+    /// menu item; where it replaced the chosen category, that is chosen again. Once the
+    /// game has ended, no list is taken, and the outcome says so.
+    Outcome addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize);
     /// The menu caption of category `category`.
     game::TextView menuCaption(int category) const;
 

@@ -132,16 +132,15 @@ EMSCRIPTEN_KEEPALIVE double List_MostBytes() {
 
 // Loads the list file in the buffer, whose first `size` bytes are its content (none for a
 // file too large) and the rest its name; `fileSize` is the file's size. Once the game has
-// ended, nothing is loaded and the message is empty.
+// ended, nothing is loaded, and the message says so.
 EMSCRIPTEN_KEEPALIVE const ListOutcome* List_Load(int size, double fileSize) {
     const std::size_t bytes =
         std::min(static_cast<std::size_t>(std::max(size, 0)), listBuffer.size());
     if (page == nullptr) {
         return told({});
     }
-    auto outcome = page->session().addList(std::string_view(listBuffer).substr(0, bytes),
-                                           bufferedName(bytes), fileSizeOf(fileSize, bytes));
-    return told(outcome ? std::move(*outcome) : wordlists::AddedLists::Outcome{});
+    return told(page->session().addList(std::string_view(listBuffer).substr(0, bytes),
+                                        bufferedName(bytes), fileSizeOf(fileSize, bytes)));
 }
 
 // The outcome for a file that could not be read or fetched; the buffer holds its name.

@@ -84,8 +84,7 @@ void MainForm::connectMenuItem(int index) {
 
 wordlists::AddedLists::Outcome
 MainForm::addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize) {
-    auto outcome = session_.addList(bytes, fileName, fileSize);
-    return outcome ? std::move(*outcome) : wordlists::AddedLists::unreadable(fileName);
+    return session_.addList(bytes, fileName, fileSize);
 }
 
 bool MainForm::load() {

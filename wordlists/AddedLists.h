@@ -39,6 +39,10 @@ public:
 
     /// The outcome for a file that could not be read or fetched at all.
     static Outcome unreadable(std::u32string_view fileName);
+    /// The outcome for a file that came once the game had ended.
+    static Outcome afterEnd(std::u32string_view fileName) {
+        return {std::nullopt, false, false, describeAfterEnd(fileName)};
+    }
 
     /// True when List1(index) is one of these lists.
     static bool holds(int index) { return index >= firstList; }

@@ -109,6 +109,9 @@ std::u32string listName(std::u32string_view fileName);
 std::u32string describe(const ListFileResult& result, std::u32string_view fileName,
                         bool replaced = false);
 
+/// The message for a file that came once the game had ended, which takes no list.
+std::u32string describeAfterEnd(std::u32string_view fileName);
+
 /// UTF-8 of `text`, for the windows' texts and for standard error.
 std::string toUtf8(std::u32string_view text);
 /// Text from UTF-8 (a malformed sequence becomes U+FFFD), as file names arrive.

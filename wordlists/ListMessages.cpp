@@ -114,6 +114,11 @@ std::u32string describe(const ListFileResult& result, std::u32string_view fileNa
     return message;
 }
 
+std::u32string describeAfterEnd(std::u32string_view fileName) {
+    return U"Файлът " + quoted(shownFileName(fileName)) +
+           U" не е зареден: играта е приключила и не взема списъци.";
+}
+
 std::string toUtf8(std::u32string_view text) {
     std::string bytes;
     bytes.reserve(text.size() * 2);

@@ -161,6 +161,14 @@ class ListPageTest(PageTestCase):
         self.assertAlmostEqual(window["x"] * 2 + window["width"], self.VIEWPORT[0], delta=1.5)
         self.assertAlmostEqual(window["y"] * 2 + window["height"], self.VIEWPORT[1], delta=1.5)
 
+    def test_a_list_dropped_after_exit_is_not_taken_and_the_message_says_why(self):
+        self.open()
+        self.click("Obrabotwa-0")
+        self.drop(("Върхове.csv", PEAKS))
+        self.assertEqual(self.message(), "Файлът „Върхове.csv“ не е зареден: играта е "
+                                         "приключила и не взема списъци.")
+        self.assertIsNone(self.js("return document.getElementById('Obrabotwa-6')"))
+
     def test_hostile_texts_show_as_text_and_run_nothing_here_and_in_the_saved_page(self):
         self.open()
         self.drop((HOSTILE_NAME + ".csv", HOSTILE))
