@@ -55,6 +55,18 @@ class SiteTest(PageTestCase):
                                       "return w && w.state") == "activated",
                       "no active service worker controls the page", timeout=10)
 
+    def visited_copy(self):
+        """A copy of the site folder, served and visited once, its service worker active:
+        the folder, to change as a host would, and the page's address."""
+        site = Path(tempfile.mkdtemp(prefix="geografia-site-"))
+        self.addCleanup(shutil.rmtree, site, ignore_errors=True)
+        shutil.copytree(SITE, site, dirs_exist_ok=True)
+        server = self.serve(site)
+        url = f"http://127.0.0.1:{server.server_port}/geografia.html"
+        self.open_url(url)
+        self.wait_for_service_worker()
+        return site, url
+
     def assertPlays(self):
         """A new game takes a guess: the letter is entered, and it is a hit or costs one
         attempt (the site's page draws from the game's own lists at random)."""
@@ -121,13 +133,7 @@ class SiteTest(PageTestCase):
 
     def test_a_page_uploaded_anew_plays_from_the_start_after_the_next_visit(self):
         """The kept page answers the visit after the upload; the one after, the new page."""
-        site = Path(tempfile.mkdtemp(prefix="geografia-site-"))
-        self.addCleanup(shutil.rmtree, site, ignore_errors=True)
-        shutil.copytree(SITE, site, dirs_exist_ok=True)
-        server = self.serve(site)
-        url = f"http://127.0.0.1:{server.server_port}/geografia.html"
-        self.open_url(url)
-        self.wait_for_service_worker()
+        site, url = self.visited_copy()
         page = (site / "geografia.html").read_text()
         (site / "geografia.html").write_text(page.replace("<head>", '<head><meta name="new">', 1))
         new = "return !!document.querySelector('meta[name=new]')"
@@ -140,13 +146,7 @@ class SiteTest(PageTestCase):
     def test_a_hosts_page_answered_with_200_never_takes_the_games_place(self):
         """After one visit the host answers with its own page (an error or a parking page,
         status 200); the visits after it still play the game kept."""
-        site = Path(tempfile.mkdtemp(prefix="geografia-site-"))
-        self.addCleanup(shutil.rmtree, site, ignore_errors=True)
-        shutil.copytree(SITE, site, dirs_exist_ok=True)
-        server = self.serve(site)
-        url = f"http://127.0.0.1:{server.server_port}/geografia.html"
-        self.open_url(url)
-        self.wait_for_service_worker()
+        site, url = self.visited_copy()
         (site / "geografia.html").write_text(
             "<!DOCTYPE html><html><title>Parked</title><p>This domain is parked.</p></html>")
         for _ in range(3):
