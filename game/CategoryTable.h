@@ -40,8 +40,15 @@ public:
     /// change: a caption that one of them has is told apart by " (2)".
     std::optional<Placed> add(AddedCategory category);
 
+    /// Takes the added category `c` off the menu: it keeps its index, and the next added
+    /// category that replaces none takes its place. False for a built-in one.
+    bool remove(int c);
+    /// True when category `c` was removed and nothing has taken its place.
+    bool removed(int c) const;
+
 private:
     std::vector<AddedCategory> added_;
+    std::vector<bool> removed_; ///< item for item with added_
 };
 
 } // namespace game

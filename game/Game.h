@@ -53,6 +53,9 @@ public:
     /// its menu item Obrabotwa(c + 1); where it replaced the chosen category, the window
     /// chooses it again, so that no word of the list it replaced stays in play.
     std::optional<CategoryTable::Placed> addCategory(AddedCategory category);
+    /// Takes the added category `c` off the menu (CategoryTable::remove), between
+    /// handlers; the window hides its menu item, having chosen another where `c` was chosen.
+    bool removeCategory(int c) { return categories_.remove(c); }
 
 private:
     void PickRandomWord(bool showAnswer);

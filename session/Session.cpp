@@ -33,6 +33,10 @@ void Session::Buton_Click(int index) {
 }
 
 void Session::Obrabotwa_Click(int index) {
+    // A removed list's item is hidden; a choice of it that was already on its way is none.
+    if (game_ != nullptr && game_->categoryTable().removed(index - 1)) {
+        return;
+    }
     deliver(Event::MenuChoice, index);
     // Whichever item was chosen, by pointer or key: the next letter is typed at once.
     focusLetterBoxUnlessEnded();
@@ -58,11 +62,48 @@ void Session::letterKey(int key) {
 }
 
 Session::Outcome Session::addList(std::string_view bytes, std::u32string_view fileName,
-                                  std::size_t fileSize) {
+                                  std::size_t fileSize, ListHome home) {
     if (ended_ || game_ == nullptr) {
-        return wordlists::AddedLists::afterEnd(fileName);
+        return TeacherLists::afterEnd(fileName);
     }
-    Outcome outcome = added_.load(*game_, bytes, fileName, fileSize);
+    Outcome outcome = added_.load(*game_, bytes, fileName, fileSize, home);
+    showAdded(outcome);
+    return outcome;
+}
+
+Session::Outcome Session::keepList(const ListEditor& editor, ListHome home,
+                                   std::optional<int> changed) {
+    if (ended_ || game_ == nullptr) {
+        return TeacherLists::afterEnd(editor.fileName());
+    }
+    Outcome outcome = added_.keep(*game_, editor, home, changed);
+    if (outcome.left) {
+        window_.hideMenuItem(*outcome.left + 1);
+    }
+    showAdded(outcome);
+    return outcome;
+}
+
+bool Session::removeList(int category) {
+    if (ended_ || game_ == nullptr) {
+        return false;
+    }
+    const bool chosen = game_->state().categoryIndex == category;
+    if (!added_.remove(*game_, category)) {
+        return false;
+    }
+    window_.hideMenuItem(category + 1);
+    if (chosen) {
+        Obrabotwa_Click(1);
+    }
+    return true;
+}
+
+std::optional<ListEditor> Session::listEditor(int category) const {
+    return game_ != nullptr ? added_.editor(*game_, category) : std::nullopt;
+}
+
+void Session::showAdded(const Outcome& outcome) {
     if (outcome.category) {
         const int item = *outcome.category + 1;
         window_.showMenuItem(item, menuCaption(*outcome.category));
@@ -70,7 +111,6 @@ Session::Outcome Session::addList(std::string_view bytes, std::u32string_view fi
             Obrabotwa_Click(item);
         }
     }
-    return outcome;
 }
 
 game::TextView Session::menuCaption(int category) const {
@@ -130,13 +170,12 @@ void Session::showLetterKeys(game::TextView entered) {
 }
 
 int Session::List1Count(int index) const {
-    return wordlists::AddedLists::holds(index) ? added_.count(index)
-                                               : wordlists::itemCount(lists_, index);
+    return TeacherLists::holds(index) ? added_.count(index) : wordlists::itemCount(lists_, index);
 }
 
 game::TextView Session::List1Item(int index, int item) const {
-    return wordlists::AddedLists::holds(index) ? added_.item(index, item)
-                                               : wordlists::itemAt(lists_, index, item);
+    return TeacherLists::holds(index) ? added_.item(index, item)
+                                      : wordlists::itemAt(lists_, index, item);
 }
 
 // The one place where the game's handlers run, so that one catch serves every event.

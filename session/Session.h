@@ -1,13 +1,14 @@
 #pragma once
 
-#include "AddedLists.h"
 #include "FormInterface.h"
 #include "Game.h"
+#include "TeacherLists.h"
 #include "Window.h"
 #include "WordLists.h"
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace session {
 
@@ -23,7 +24,7 @@ namespace session {
  */
 class Session final : public game::FormInterface {
 public:
-    using Outcome = wordlists::AddedLists::Outcome;
+    using Outcome = TeacherLists::Outcome;
 
     /// `window` and `lists`, the built-in word lists, must outlive the session.
     Session(Window& window, const wordlists::Lists& lists);
@@ -47,10 +48,23 @@ public:
     /// "Въвеждам буква" clicked, while that takes a letter.
     void letterKey(int key);
 
-    /// Reads a teacher's list file and adds it as a category (AddedLists::load) with its
+    /// Reads a teacher's list file and adds it as a category (TeacherLists::load) with its
     /// menu item; where it replaced the chosen category, that is chosen again. Once the
     /// game has ended, no list is taken, and the outcome says so.
-    Outcome addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize);
+    Outcome addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize,
+                    ListHome home = ListHome::OpenedFile);
+    /// Adds the editor's list in the same way (TeacherLists::keep), in the place of the
+    /// list of category `changed` when it changed that one; the window keeps the outcome's
+    /// file as `home` and forgets the one it names to forget.
+    Outcome keepList(const ListEditor& editor, ListHome home,
+                     std::optional<int> changed = std::nullopt);
+    /// Takes the list of category `category` off the menu, the first category being chosen
+    /// where it was; the window forgets its file. False when there is no such list.
+    bool removeList(int category);
+    /// The teachers' lists, in the menu's order.
+    std::vector<ListEntry> lists() const { return added_.entries(); }
+    /// The list of category `category` in an editor, to be changed.
+    std::optional<ListEditor> listEditor(int category) const;
     /// The menu caption of category `category`.
     game::TextView menuCaption(int category) const;
 
@@ -79,11 +93,12 @@ private:
     bool deliver(Event event, int index = 0);
     void fail(int number, game::TextView description);
     void focusLetterBoxUnlessEnded();
+    void showAdded(const Outcome& outcome);
     void showLetterKeys(game::TextView entered);
 
     Window& window_;
     const wordlists::Lists& lists_;
-    wordlists::AddedLists added_;
+    TeacherLists added_;
     game::Game* game_ = nullptr;
     bool letterButtonEnabled_ = true;
     bool letterKeysShown_ = false;

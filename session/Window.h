@@ -31,6 +31,8 @@ public:
     /// Menu item Obrabotwa(item) shows `caption`, as plain text; a new item comes after
     /// the others.
     virtual void showMenuItem(int item, game::TextView caption) = 0;
+    /// Menu item Obrabotwa(item) is hidden, its list removed; showMenuItem shows it again.
+    virtual void hideMenuItem(int item) = 0;
     /// The letter box takes the focus, so that the next letter can be typed at once.
     virtual void focusLetterBox() = 0;
 

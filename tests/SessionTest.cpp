@@ -27,6 +27,7 @@ struct FakeWindow : session::Window {
     std::optional<bool> keysEnabled; ///< none while the letter keys are not shown
     game::Text keysEntered;          ///< the letters the keys show as used
     std::vector<std::pair<int, game::Text>> menuItems;
+    std::vector<int> hiddenItems;
     int focusCalls = 0;
     std::vector<int> ends; ///< the error numbers of the ends, 0 for "Изход"
 
@@ -49,6 +50,7 @@ struct FakeWindow : session::Window {
     void showMenuItem(int item, game::TextView caption) override {
         menuItems.emplace_back(item, caption);
     }
+    void hideMenuItem(int item) override { hiddenItems.push_back(item); }
     void focusLetterBox() override { ++focusCalls; }
     void end(int errorNumber, game::TextView) override { ends.push_back(errorNumber); }
 };

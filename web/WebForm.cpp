@@ -27,6 +27,7 @@ void geo_set_used(int handle, int used);
 void geo_announce_banner(int handle);
 void geo_focus(int handle);
 void geo_show_menu_item(int index, const char* id, const char32_t* caption, int length);
+void geo_hide_menu_item(const char* id);
 void geo_end();
 void geo_end_with_error(const char32_t* title, int titleLength, const char32_t* text, int length);
 }
@@ -131,6 +132,10 @@ void WebForm::end(int errorNumber, game::TextView description) {
 
 void WebForm::showMenuItem(int item, game::TextView caption) {
     geo_show_menu_item(item, idOf(form::menuName, item).c_str(), caption.data(), lengthOf(caption));
+}
+
+void WebForm::hideMenuItem(int item) {
+    geo_hide_menu_item(idOf(form::menuName, item).c_str());
 }
 
 void WebForm::focusLetterBox() {

@@ -48,6 +48,7 @@ private:
     // What else the session asks of the page.
     void showLetterKeys(bool enabled, game::TextView entered) override;
     void showMenuItem(int item, game::TextView caption) override;
+    void hideMenuItem(int item) override;
     void focusLetterBox() override;
     void end(int errorNumber, game::TextView description) override;
 

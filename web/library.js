@@ -169,6 +169,17 @@ mergeInto(LibraryManager.library, {
       geoAddMenuItem(item);
     } else {
       item.textContent = geoText(caption, length);
+      item.hidden = false;
+      geoFitMenu();
+    }
+  },
+
+  // A removed list's item: hidden where it stands, in the bar or behind the overflow.
+  geo_hide_menu_item: function (id) {
+    var item = document.getElementById(UTF8ToString(id));
+    if (item) {
+      item.hidden = true;
+      geoFitMenu();
     }
   },
 

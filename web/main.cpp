@@ -35,10 +35,10 @@ struct ListOutcome {
 };
 static_assert(sizeof(ListOutcome) == 6 * 4, "the page reads six 32-bit numbers");
 
-wordlists::AddedLists::Outcome lastOutcome;
+session::TeacherLists::Outcome lastOutcome;
 ListOutcome lastListOutcome{};
 
-const ListOutcome* told(wordlists::AddedLists::Outcome outcome) {
+const ListOutcome* told(session::TeacherLists::Outcome outcome) {
     lastOutcome = std::move(outcome);
     const game::TextView caption = lastOutcome.category && page != nullptr
                                        ? page->session().menuCaption(*lastOutcome.category)
@@ -145,7 +145,7 @@ EMSCRIPTEN_KEEPALIVE const ListOutcome* List_Load(int size, double fileSize) {
 
 // The outcome for a file that could not be read or fetched; the buffer holds its name.
 EMSCRIPTEN_KEEPALIVE const ListOutcome* List_Unreadable() {
-    return told(wordlists::AddedLists::unreadable(bufferedName(0)));
+    return told(session::TeacherLists::unreadable(bufferedName(0)));
 }
 
 } // extern "C"

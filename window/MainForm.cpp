@@ -82,7 +82,7 @@ void MainForm::connectMenuItem(int index) {
             [this, index] { session_.Obrabotwa_Click(index); });
 }
 
-wordlists::AddedLists::Outcome
+session::TeacherLists::Outcome
 MainForm::addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize) {
     return session_.addList(bytes, fileName, fileSize);
 }
@@ -105,11 +105,18 @@ void MainForm::showMenuItem(int item, game::TextView caption) {
     const QString text = toQString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
     if (static_cast<std::size_t>(item) < Obrabotwa.size()) {
         Obrabotwa[static_cast<std::size_t>(item)]->setText(text);
+        Obrabotwa[static_cast<std::size_t>(item)]->setVisible(true);
         return;
     }
     Obrabotwa.push_back(menuBar()->addAction(text));
     Obrabotwa.back()->setObjectName(elementName({form::menuName, item}));
     connectMenuItem(item);
+}
+
+void MainForm::hideMenuItem(int item) {
+    if (item >= 0 && static_cast<std::size_t>(item) < Obrabotwa.size()) {
+        Obrabotwa[static_cast<std::size_t>(item)]->setVisible(false);
+    }
 }
 
 void MainForm::focusLetterBox() {

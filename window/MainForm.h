@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AddedLists.h"
 #include "FormInterface.h"
 #include "Session.h"
+#include "TeacherLists.h"
 #include "WordLists.h"
 
 #include <QMainWindow>
@@ -99,7 +99,7 @@ public:
     /// Adds the list file's bytes to the game as a category (see Session::addList); a
     /// file given once the program is ending is told as unreadable. Call between the
     /// game's handlers.
-    wordlists::AddedLists::Outcome addList(std::string_view bytes, std::u32string_view fileName,
+    session::TeacherLists::Outcome addList(std::string_view bytes, std::u32string_view fileName,
                                            std::size_t fileSize);
 
 signals:
@@ -118,6 +118,7 @@ private:
     void startTimer() override;
     void showLetterKeys(bool enabled, game::TextView entered) override;
     void showMenuItem(int item, game::TextView caption) override;
+    void hideMenuItem(int item) override;
     void focusLetterBox() override;
     void end(int errorNumber, game::TextView description) override;
 

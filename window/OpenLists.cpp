@@ -1,6 +1,6 @@
 #include "OpenLists.h"
 
-#include "AddedLists.h"
+#include "TeacherLists.h"
 #include "Definition.h"
 #include "ListFolders.h"
 #include "MainForm.h"
@@ -110,9 +110,9 @@ OpenLists::Opened OpenLists::open(const QString& path) {
     Opened opened{path, {}, false, false, {}};
     const std::u32string name = QFileInfo(path).fileName().toStdU32String();
     ListFileBytes file = readListBytes(path);
-    const wordlists::AddedLists::Outcome outcome = file.readable
+    const session::TeacherLists::Outcome outcome = file.readable
                                                        ? form_.addList(file.bytes, name, file.size)
-                                                       : wordlists::AddedLists::unreadable(name);
+                                                       : session::TeacherLists::unreadable(name);
     opened.loaded = outcome.category.has_value();
     opened.problem = !opened.loaded || outcome.rowsLeftOut > 0;
     opened.message = toQString(outcome.message);

@@ -328,6 +328,33 @@ ListFileResult refused(FileFault fault, ListFileResult result = {}) {
 
 } // namespace
 
+std::optional<RowFault> checkRow(std::u32string_view answer, std::u32string_view clue) {
+    Record row;
+    row.cells = {Text(answer), Text(clue)};
+    row.used = 2;
+    Text readAnswer;
+    Text readClue;
+    return readRow(row, readAnswer, readClue);
+}
+
+std::optional<FileFault> checkHeader(std::u32string_view hint, std::u32string_view prefix) {
+    Record header;
+    header.cells = {Text(hint), Text(prefix)};
+    header.used = 2;
+    TeacherList list;
+    return readHeader(header, list);
+}
+
+std::vector<std::vector<std::u32string>> readCells(std::u32string_view text) {
+    std::vector<std::vector<Text>> rows;
+    RecordReader reader(text, findSeparator(text));
+    Record record;
+    while (reader.next(record)) {
+        rows.push_back(record.cells);
+    }
+    return rows;
+}
+
 std::u32string shownFileName(std::u32string_view fileName) {
     Text name(fileName);
     std::replace_if(name.begin(), name.end(), isControl, U' ');

@@ -95,6 +95,20 @@ inline ListFileResult readListFile(std::string_view bytes, std::u32string_view f
     return readListFile(bytes, fileName, bytes.size());
 }
 
+/// What is wrong with a question of `answer` and `clue`, read as a row of a file is; none
+/// when it can be played. (The limit on the number of questions is the list's, not a row's.)
+std::optional<RowFault> checkRow(std::u32string_view answer, std::u32string_view clue);
+/// What is wrong with a header of `hint` and `prefix`, read as a file's first row is.
+std::optional<FileFault> checkHeader(std::u32string_view hint, std::u32string_view prefix);
+
+/// Rows of cells in `text` as pasted from a spreadsheet, a table of a word processor or
+/// lines of text: split as a file's rows are (the same separators, quoting and line ends).
+std::vector<std::vector<std::u32string>> readCells(std::u32string_view text);
+
+/// Why a row was left out, or why a file gives no list, as the messages say it.
+std::u32string faultText(RowFault fault);
+std::u32string faultText(FileFault fault);
+
 /// A file's name as a message shows it: control characters and those that reorder the
 /// text as blanks, invisible characters gone, without blanks at the ends.
 std::u32string shownFileName(std::u32string_view fileName);

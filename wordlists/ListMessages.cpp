@@ -21,7 +21,9 @@ Text quoted(View text) {
     return Text(U"„").append(text).append(U"“");
 }
 
-Text reason(FileFault fault) {
+} // namespace
+
+std::u32string faultText(FileFault fault) {
     switch (fault) {
     case FileFault::TooLarge:
         return U"файлът е по-голям от 2 MB";
@@ -57,7 +59,7 @@ Text reason(FileFault fault) {
     return {};
 }
 
-Text reason(RowFault fault) {
+std::u32string faultText(RowFault fault) {
     switch (fault) {
     case RowFault::NoAnswer:
         return U"няма отговор";
@@ -77,13 +79,15 @@ Text reason(RowFault fault) {
     return {};
 }
 
+namespace {
+
 void appendProblems(Text& message, const ListFileResult& result) {
     if (result.problemCount == 0) {
         return;
     }
     message += U"\nПропуснати редове: " + number(result.problemCount) + U".";
     for (const RowProblem& problem : result.problems) {
-        message += U"\nред " + number(problem.row) + U": " + reason(problem.fault);
+        message += U"\nред " + number(problem.row) + U": " + faultText(problem.fault);
     }
     if (result.problemCount > result.problems.size()) {
         const std::size_t more = result.problemCount - result.problems.size();
@@ -97,7 +101,7 @@ std::u32string describe(const ListFileResult& result, std::u32string_view fileNa
     Text message;
     if (!result.list) {
         message = U"Файлът " + quoted(shownFileName(fileName)) + U" не е зареден: " +
-                  reason(result.refusal.value_or(FileFault::Unreadable)) + U".";
+                  faultText(result.refusal.value_or(FileFault::Unreadable)) + U".";
         appendProblems(message, result);
         return message;
     }
