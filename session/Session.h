@@ -61,6 +61,10 @@ public:
     /// Takes the list of category `category` off the menu, the first category being chosen
     /// where it was; the window forgets its file. False when there is no such list.
     bool removeList(int category);
+    /// The list of category `category` was kept by the window as `fileName` in `home`.
+    void listMoved(int category, ListHome home, std::u32string_view fileName) {
+        added_.moveHome(category, home, fileName);
+    }
     /// The teachers' lists, in the menu's order.
     std::vector<ListEntry> lists() const { return added_.entries(); }
     /// The list of category `category` in an editor, to be changed.

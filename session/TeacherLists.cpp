@@ -1,10 +1,14 @@
 #include "TeacherLists.h"
 
 #include "ListWriter.h"
+#include "ListsDialog.h"
 
 #include <algorithm>
 
 namespace session {
+
+static_assert(form::listsDialog::homes.size() == static_cast<std::size_t>(ListHome::SavedPage) + 1,
+              "a text for every home of a list");
 
 namespace {
 
@@ -75,14 +79,16 @@ TeacherLists::Outcome TeacherLists::keep(game::Game& game, const ListEditor& edi
     });
     const bool wasChosen = old != entries_.end() && game.state().categoryIndex == old->category;
     Outcome left;
-    if (result.list && old != entries_.end() &&
-        wordlists::listName(old->fileName) != result.list->name) {
-        // Renamed: the list leaves its old place, and takes a new one under its new name.
-        left.left = old->category;
+    if (result.list && old != entries_.end()) {
+        // The teacher's own file of the list, under another name, is superseded.
         if (ownStore(old->home) && old->fileName != fileName) {
             left.forget = old->fileName;
         }
-        remove(game, old->category);
+        // Renamed: the list leaves its old place, and takes a new one under its new name.
+        if (wordlists::listName(old->fileName) != result.list->name) {
+            left.left = old->category;
+            remove(game, old->category);
+        }
     }
     Outcome outcome = place(game, std::move(result), fileName, home);
     if (outcome.category) {
@@ -94,6 +100,15 @@ TeacherLists::Outcome TeacherLists::keep(game::Game& game, const ListEditor& edi
         outcome.file.clear();
     }
     return outcome;
+}
+
+void TeacherLists::moveHome(int category, ListHome home, std::u32string_view fileName) {
+    for (ListEntry& entry : entries_) {
+        if (entry.category == category) {
+            entry.home = home;
+            entry.fileName = fileName;
+        }
+    }
 }
 
 bool TeacherLists::remove(game::Game& game, int category) {

@@ -69,6 +69,9 @@ public:
     /// changed, `changed` its category, takes that one's place, whatever its name now.
     Outcome keep(game::Game& game, const ListEditor& editor, ListHome home,
                  std::optional<int> changed = std::nullopt);
+    /// The list of category `category` now lives in `home`, as `fileName`: a copy of a
+    /// file opened for now was kept in the teacher's own folder.
+    void moveHome(int category, ListHome home, std::u32string_view fileName);
     /// Takes category `category` off the menu and out of the lists; false for none of them.
     bool remove(game::Game& game, int category);
 
