@@ -152,6 +152,57 @@ TEST_F(Session, aTeachersListGetsItsMenuItemAndReplacingTheChosenOneChoosesItAga
     EXPECT_EQ(window.menuItems.size(), 2u);
 }
 
+TEST_F(Session, aListChangedInTheEditorBecomesTheTeachersOwnAndCanBeRemoved) {
+    const std::string school = "Връх;Планина\nМУСАЛА;Рила\nВИХРЕН;Пирин\n";
+    session.addList(school, U"Върхове.csv", school.size(), session::ListHome::SchoolFolder);
+    random.pushIndex(0);
+    session.Obrabotwa_Click(6);
+    // Changed and renamed while it is played: it leaves its item, takes the free place
+    // and is chosen again with its new words; the school's file is nobody's to forget.
+    auto editor = session.listEditor(5);
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->cell(session::ListEditor::headerRow, 1), U"Планина");
+    editor->setName(U"Мои върхове");
+    editor->setCell(3, 0, U"Ботев");
+    random.pushIndex(1);
+    const auto kept = session.keepList(*editor, session::ListHome::OwnFolder, 5);
+    ASSERT_EQ(kept.category, 5);
+    EXPECT_EQ(kept.left, 5);
+    EXPECT_EQ(kept.forget, U"");
+    EXPECT_EQ(kept.fileName, U"Мои върхове.csv");
+    EXPECT_EQ(window.hiddenItems, std::vector<int>{6});
+    EXPECT_EQ(window.menuItems.back(), std::make_pair(6, game::Text(U"Мои върхове")));
+    EXPECT_EQ(game.state().categoryIndex, 5);
+    EXPECT_EQ(session.List1Item(10, 1), U"БОТЕВ");
+    const auto read = wordlists::readListFile(kept.file, kept.fileName);
+    ASSERT_TRUE(read.list);
+    EXPECT_EQ(read.list->answers, (std::vector<std::u32string>{U"МУСАЛА", U"БОТЕВ"}));
+    const auto entries = session.lists();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].home, session::ListHome::OwnFolder);
+    EXPECT_EQ(entries[0].questions, 2u);
+
+    // Removed while chosen: the first category is chosen, and the item chooses nothing.
+    random.pushIndex(0);
+    EXPECT_TRUE(session.removeList(5));
+    EXPECT_EQ(window.hiddenItems, (std::vector<int>{6, 6}));
+    EXPECT_EQ(game.state().categoryIndex, 0);
+    session.Obrabotwa_Click(6);
+    EXPECT_EQ(game.state().categoryIndex, 0);
+    EXPECT_TRUE(session.lists().empty());
+    EXPECT_FALSE(session.removeList(5));
+    // A list without a hint is kept nowhere, as a file without one is not read.
+    session::ListEditor empty;
+    empty.setName(U"Празен");
+    empty.paste(2, 0, U"А\tБ\nВ\tГ\n");
+    const auto refused = session.keepList(empty, session::ListHome::OwnFolder);
+    EXPECT_FALSE(refused.category);
+    EXPECT_TRUE(refused.file.empty());
+    EXPECT_NE(refused.message.find(U"подсказката"), std::u32string::npos);
+    // The next list takes the removed one's place in the menu.
+    EXPECT_EQ(session.addList(school, U"Нови.csv", school.size()).category, 5);
+}
+
 struct Kept {
     const char32_t* before;
     bool replacesAll;

@@ -72,13 +72,14 @@ std::string writeListFile(const TeacherList& list) {
 }
 
 std::u32string listFileName(std::u32string_view name) {
-    std::u32string file = listName(std::u32string(name) + U".csv");
-    for (char32_t& c : file) {
+    std::u32string safe(name);
+    for (char32_t& c : safe) {
         if (std::u32string_view(U"\\/:*?\"<>|").find(c) != std::u32string_view::npos) {
             c = U'_';
         }
     }
-    // Not hidden, and no dot or blank at the end, which some systems drop.
+    std::u32string file = listName(safe + U".csv");
+    // Not hidden, and no dot at the end, which some systems drop.
     if (file.front() == U'.') {
         file.front() = U'_';
     }
