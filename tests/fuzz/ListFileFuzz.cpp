@@ -1,10 +1,12 @@
 // Any bytes at all, as a list file from an e-mail may hold: the reader must give a list
-// within its limits or a reason, and never crash, hang or read out of bounds.
+// within its limits or a reason, and never crash, hang or read out of bounds; a list it
+// gives, written as the program keeps it, reads back as the same list.
 //
 // The input is a file name, a NUL, then the file's bytes; without a NUL in its first 64
 // bytes it is all file.
 
 #include "ListFile.h"
+#include "ListWriter.h"
 #include "ValueRules.h"
 
 #include <algorithm>
@@ -59,6 +61,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(list.clues[i].size() <= limits::clueLength, "clue length");
             check(!hasControl(answer) && !hasControl(list.clues[i]), "row text");
         }
+        // Kept as a file by the program, the list reads back as the same list.
+        const auto again = wordlists::readListFile(wordlists::writeListFile(list),
+                                                   wordlists::listFileName(list.name));
+        check(again.list.has_value() && again.problemCount == 0, "written list read back");
+        check(again.list->hintCaption == list.hintCaption &&
+                  again.list->cluePrefix == list.cluePrefix,
+              "written header read back");
+        check(again.list->answers == list.answers && again.list->clues == list.clues,
+              "written questions read back");
     }
     const std::u32string message = wordlists::describe(result, fileName);
     check(!message.empty(), "a message");
