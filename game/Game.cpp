@@ -1,6 +1,7 @@
 #include "Game.h"
 
 #include "Categories.h"
+#include "ElementIndices.h"
 #include "RuntimeError.h"
 #include "ValueRules.h"
 
@@ -17,18 +18,8 @@ constexpr char32_t hiddenChar = U'?';
 constexpr TextView lossBanner = U"Жалко!";
 constexpr TextView winBanner = U"Браво!";
 
-// Field and element indices of the window.
-constexpr int letterInput = 0;    // bukwa(0)
-constexpr int attemptsField = 1;  // bukwa(1)
-constexpr int resultBanner = 2;   // bukwa(2)
-constexpr int enteredLetters = 3; // bukwa(3)
-constexpr int rulesText = 4;      // bukwa(4)
-constexpr int maskedWord = 0;     // stolica(0)
-constexpr int displayLine = 1;    // stolica(1)
-constexpr int letterButton = 0;   // Buton(0)
-constexpr int newGameButton = 1;  // Buton(1)
-constexpr int hintLabel = 0;      // Label1(0)
-constexpr int exitMenuItem = 0;   // Obrabotwa(0)
+// The window's elements, by their indices.
+using namespace form::element;
 Text question(TextView prefix, TextView clue) {
     Text text;
     text.reserve(prefix.size() + clue.size() + questionEnd.size());
@@ -152,7 +143,7 @@ void Game::StartGame() {
 }
 
 void Game::newGame() {
-    form_.setBukwaVisible(rulesText, false);
+    form_.setBukwaVisible(rulesBox, false);
     form_.setBukwaVisible(resultBanner, false);
     form_.setButonEnabled(letterButton, true);
     form_.setBukwaText(letterInput, U"");
@@ -167,7 +158,7 @@ void Game::newGame() {
 }
 
 void Game::guessLetter() {
-    form_.setBukwaVisible(rulesText, false);
+    form_.setBukwaVisible(rulesBox, false);
     const TextView answer = listItem(answerList(), s_.wordIndex);
     const Text letter = upperCase(form_.bukwaText(letterInput));
     form_.setBukwaText(enteredLetters, form_.bukwaText(enteredLetters) + letter);

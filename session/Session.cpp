@@ -1,19 +1,13 @@
 #include "Session.h"
 
+#include "ElementIndices.h"
 #include "FormDefinition.h"
 #include "ListFile.h"
 #include "RuntimeError.h"
 
 namespace session {
 
-namespace {
-
-constexpr int letterInput = 0;    // bukwa(0)
-constexpr int enteredLetters = 3; // bukwa(3): its letters show as used keys
-constexpr int rulesBox = 4;       // bukwa(4): the letter keys take its place
-constexpr int letterButton = 0;   // Buton(0): the keys stand for it
-
-} // namespace
+using namespace form::element;
 
 Session::Session(Window& window, const wordlists::Lists& lists) : window_(window), lists_(lists) {}
 
