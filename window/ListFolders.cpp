@@ -63,6 +63,17 @@ QString userListFolder() {
     return QDir::cleanPath(home + QStringLiteral("/geografia/lists"));
 }
 
+QString ownListFile(std::u32string_view fileName) {
+    const QString name =
+        QString::fromUcs4(fileName.data(), static_cast<qsizetype>(fileName.size()));
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..") ||
+        name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QChar(0))) {
+        return {};
+    }
+    return QDir(userListFolder()).filePath(name);
+}
+
 QStringList listFolders() {
     QStringList folders{userListFolder()};
     QString shared = qEnvironmentVariable("XDG_DATA_DIRS");

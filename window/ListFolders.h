@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace window {
 
@@ -24,6 +25,10 @@ ListFileBytes readListBytes(const QString& path);
 /// The user's own folder of lists: $XDG_DATA_HOME/geografia/lists, by default
 /// ~/.local/share/geografia/lists.
 QString userListFolder();
+
+/// The path of the file `fileName` in the user's own folder of lists; empty for a name
+/// that is not a plain file's name (one with a folder in it, ".." or none).
+QString ownListFile(std::u32string_view fileName);
 
 /// The folders whose lists load at every start: the user's, then geografia/lists under
 /// each folder of $XDG_DATA_DIRS (by default /usr/local/share and /usr/share).

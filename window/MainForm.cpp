@@ -5,6 +5,7 @@
 #include "LetterPanel.h"
 #include "OneCharacterValidator.h"
 #include "OpenLists.h"
+#include "TeacherListsDialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -82,9 +83,19 @@ void MainForm::connectMenuItem(int index) {
             [this, index] { session_.Obrabotwa_Click(index); });
 }
 
-session::TeacherLists::Outcome
-MainForm::addList(std::string_view bytes, std::u32string_view fileName, std::size_t fileSize) {
-    return session_.addList(bytes, fileName, fileSize);
+session::TeacherLists::Outcome MainForm::addList(std::string_view bytes,
+                                                 std::u32string_view fileName, std::size_t fileSize,
+                                                 session::ListHome home) {
+    return session_.addList(bytes, fileName, fileSize, home);
+}
+
+void MainForm::openListsDialog() {
+    if (listsDialog == nullptr) {
+        listsDialog = new TeacherListsDialog(*this);
+    }
+    listsDialog->refresh();
+    listsDialog->open();
+    listsDialog->activateWindow();
 }
 
 bool MainForm::load() {
@@ -108,7 +119,9 @@ void MainForm::showMenuItem(int item, game::TextView caption) {
         Obrabotwa[static_cast<std::size_t>(item)]->setVisible(true);
         return;
     }
-    Obrabotwa.push_back(menuBar()->addAction(text));
+    // Before "Списъци…", which stays the last item.
+    Obrabotwa.push_back(new QAction(text, menuBar()));
+    menuBar()->insertAction(listsItem, Obrabotwa.back());
     Obrabotwa.back()->setObjectName(elementName({form::menuName, item}));
     connectMenuItem(item);
 }

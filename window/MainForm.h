@@ -31,6 +31,7 @@ namespace window {
 
 class LetterPanel;
 class OpenLists;
+class TeacherListsDialog;
 
 /// The ten word lists: list 2c holds the answers of category c, list 2c + 1 its clues.
 using WordLists = wordlists::Lists;
@@ -96,11 +97,19 @@ public:
     /// Opens teachers' lists: Ctrl+O, files dropped on the window, and at start-up.
     OpenLists* openLists = nullptr;
 
-    /// Adds the list file's bytes to the game as a category (see Session::addList); a
-    /// file given once the program is ending is told as unreadable. Call between the
-    /// game's handlers.
+    /// "Списъци…" (Alt+L), after the categories and the teachers' lists: the lists dialog.
+    QAction* listsItem = nullptr;
+    /// The lists dialog, made when it is first opened; none before.
+    TeacherListsDialog* listsDialog = nullptr;
+    /// Opens the lists dialog, showing the lists as they are now.
+    void openListsDialog();
+
+    /// Adds the list file's bytes to the game as a category (see Session::addList), living
+    /// in `home`; a file given once the program is ending is told as unreadable. Call
+    /// between the game's handlers.
     session::TeacherLists::Outcome addList(std::string_view bytes, std::u32string_view fileName,
-                                           std::size_t fileSize);
+                                           std::size_t fileSize,
+                                           session::ListHome home = session::ListHome::OpenedFile);
 
 signals:
     /// The program should end with `exitCode`: 0 for "Изход", non-zero after a run-time error.

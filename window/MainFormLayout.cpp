@@ -4,6 +4,7 @@
 #include "BoxLabel.h"
 #include "Definition.h"
 #include "EnterClicks.h"
+#include "ListsDialog.h"
 #include "MainForm.h"
 #include "MenuOverflowKeys.h"
 #include "OneCharacterValidator.h"
@@ -219,6 +220,13 @@ void MainForm::createMenu() {
             bar->addAction(toQString(form::menuCaptions[static_cast<std::size_t>(i)])));
         Obrabotwa.back()->setObjectName(elementName({form::menuName, i}));
     }
+    // The lists dialog's item, which the teachers' lists come before.
+    listsItem = bar->addAction(toQString(form::listsDialog::menuCaption));
+    listsItem->setObjectName(QString::fromLatin1(form::listsDialog::menuElement.data(),
+                                                 form::listsDialog::menuElement.size()));
+    listsItem->setShortcut(
+        QKeySequence(Qt::ALT | static_cast<Qt::Key>(form::listsDialog::shortcutLetter)));
+    connect(listsItem, &QAction::triggered, this, &MainForm::openListsDialog);
     // Items that do not fit the bar are in its overflow menu, for the keyboard too.
     new MenuOverflowKeys(bar);
 }

@@ -1,9 +1,9 @@
 #include "OpenLists.h"
 
-#include "TeacherLists.h"
 #include "Definition.h"
 #include "ListFolders.h"
 #include "MainForm.h"
+#include "TeacherLists.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,10 +25,6 @@ namespace {
 
 namespace texts = form::listTexts;
 
-QString quoted(const QString& text) {
-    return QStringLiteral("„%1“").arg(text);
-}
-
 QStringList chooseInDialog(QWidget* parent) {
     return QFileDialog::getOpenFileNames(
         parent, toQString(texts::dialogTitle), QString(),
@@ -39,6 +35,21 @@ bool showInBox(QWidget* parent, const ListMessage& message) {
     const auto box = listMessageBox(parent, message);
     box->exec();
     return message.offerToKeep && box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole;
+}
+
+bool askInBox(QWidget* parent, const QString& text, const QString& yes, const QString& no) {
+    QMessageBox box(QMessageBox::Question, toQString(texts::messageTitle), QString(),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("listQuestion"));
+    // The question names a teacher's list: plain text, never markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* noButton = box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(noButton);
+    box.setEscapeButton(noButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
 }
 
 // The local files among what is dragged; none for anything else.
@@ -55,6 +66,10 @@ QStringList localFiles(const QMimeData* data) {
 }
 
 } // namespace
+
+QString quoted(const QString& text) {
+    return QStringLiteral("„%1“").arg(text);
+}
 
 std::unique_ptr<QMessageBox> listMessageBox(QWidget* parent, const ListMessage& message) {
     auto box = std::make_unique<QMessageBox>(
@@ -74,7 +89,7 @@ std::unique_ptr<QMessageBox> listMessageBox(QWidget* parent, const ListMessage& 
 }
 
 OpenLists::OpenLists(MainForm& form)
-    : QObject(&form), form_(form), choose_(chooseInDialog), tell_(showInBox) {
+    : QObject(&form), form_(form), choose_(chooseInDialog), tell_(showInBox), ask_(askInBox) {
     auto* openKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &form);
     connect(openKey, &QShortcut::activated, this, &OpenLists::openChosen);
     // Files dropped anywhere on the window, the text fields included, are lists.
@@ -106,14 +121,22 @@ bool OpenLists::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-OpenLists::Opened OpenLists::open(const QString& path) {
-    Opened opened{path, {}, false, false, {}};
+OpenLists::Opened OpenLists::open(const QString& path, session::ListHome home) {
+    Opened opened{path, {}, false, false, {}, std::nullopt};
     const std::u32string name = QFileInfo(path).fileName().toStdU32String();
     ListFileBytes file = readListBytes(path);
-    const session::TeacherLists::Outcome outcome = file.readable
-                                                       ? form_.addList(file.bytes, name, file.size)
-                                                       : session::TeacherLists::unreadable(name);
+    // A file of the teacher's own folder, opened or dropped, lives there all the same.
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (home == session::ListHome::OpenedFile &&
+        folder.canonicalFilePath() == QFileInfo(userListFolder()).canonicalFilePath() &&
+        !folder.canonicalFilePath().isEmpty()) {
+        home = session::ListHome::OwnFolder;
+    }
+    const session::TeacherLists::Outcome outcome =
+        file.readable ? form_.addList(file.bytes, name, file.size, home)
+                      : session::TeacherLists::unreadable(name);
     opened.loaded = outcome.category.has_value();
+    opened.category = outcome.category;
     opened.problem = !opened.loaded || outcome.rowsLeftOut > 0;
     opened.message = toQString(outcome.message);
     if (opened.loaded) {
@@ -188,6 +211,10 @@ void OpenLists::keep(const std::vector<const Opened*>& lists) {
             failures << toQString(texts::keepFailed)
                             .arg(quoted(name), folder,
                                  made ? copy.errorString() : toQString(texts::noFolder));
+        } else if (list->category) {
+            // The list now lives in the teacher's folder, as that copy.
+            form_.session().listMoved(*list->category, session::ListHome::OwnFolder,
+                                      name.toStdU32String());
         }
     }
     if (!failures.isEmpty()) {
@@ -203,8 +230,16 @@ void OpenLists::openDropped(const QStringList& paths) {
 
 void OpenLists::openAtStart(const QStringList& paths) {
     QStringList problems;
-    for (const QString& path : listFilesAtStart() + paths) {
-        const Opened opened = open(path);
+    const QString own = userListFolder();
+    const QStringList folderFiles = listFilesAtStart();
+    for (qsizetype i = 0; i < folderFiles.size() + paths.size(); ++i) {
+        const bool fromFolder = i < folderFiles.size();
+        const QString& path = fromFolder ? folderFiles[i] : paths[i - folderFiles.size()];
+        const session::ListHome home = !fromFolder ? session::ListHome::OpenedFile
+                                       : QFileInfo(path).absolutePath() == own
+                                           ? session::ListHome::OwnFolder
+                                           : session::ListHome::SchoolFolder;
+        const Opened opened = open(path, home);
         if (opened.problem) {
             const QString line = QCoreApplication::applicationName() + QStringLiteral(": ") + path +
                                  QStringLiteral(": ") + opened.message + QLatin1Char('\n');

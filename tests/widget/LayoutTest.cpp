@@ -130,16 +130,20 @@ TEST_F(Window, showsTheIconPictureOfThePackage) {
     EXPECT_EQ(shown, packaged);
 }
 
-TEST_F(Window, hasSixMenuItemsInOrderWithoutSubmenus) {
+TEST_F(Window, hasSixMenuItemsInOrderThenTheListsItemWithoutSubmenus) {
     open();
     const QStringList captions{"Изход", "Столици", "Общини", "Реки", "Острови", "Щат-столица"};
     const auto actions = form->menuBar()->actions();
-    ASSERT_EQ(actions.size(), captions.size());
+    ASSERT_EQ(actions.size(), captions.size() + 1);
     for (qsizetype i = 0; i < captions.size(); ++i) {
         EXPECT_EQ(actions[i]->text(), captions[i]);
         EXPECT_EQ(actions[i]->menu(), nullptr);
         EXPECT_EQ(actions[i], form->Obrabotwa[static_cast<std::size_t>(i)]);
     }
+    EXPECT_EQ(actions.back(), form->listsItem);
+    EXPECT_EQ(actions.back()->text(), QStringLiteral("Списъци…"));
+    EXPECT_EQ(actions.back()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_L));
+    EXPECT_EQ(actions.back()->menu(), nullptr);
 }
 
 TEST_F(Window, showsTheEightParagraphsOfTheRulesInAScrollingBox) {

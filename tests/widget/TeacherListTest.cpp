@@ -84,7 +84,9 @@ TEST_P(TeacherLists, aListOpenedBecomesACategoryThatPlaysToBravo) {
     EXPECT_EQ(told[0].offerToKeep, GetParam() == std::string("dialog"));
     EXPECT_EQ(bukwa(0)->text(), QString()); // a drop on the letter box types nothing
     ASSERT_EQ(form->Obrabotwa.size(), 7u);
-    EXPECT_EQ(form->menuBar()->actions().back(), form->Obrabotwa[6]);
+    // Before "Списъци…", which stays last.
+    EXPECT_EQ(form->menuBar()->actions().back(), form->listsItem);
+    EXPECT_EQ(form->menuBar()->actions().at(6), form->Obrabotwa[6]);
     EXPECT_EQ(form->Obrabotwa[6]->text(), QStringLiteral("Върхове"));
     // The choice shows МУСАЛА among the shuffling answers; the first game asks the first
     // question of the list's order, ВИХРЕН.
@@ -111,6 +113,14 @@ TEST_F(TeacherLists, aKeptListAndTheListFoldersLoadAtStartTheirProblemsToldOnce)
     QFile kept(window::userListFolder() + QStringLiteral("/Върхове.csv"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), peaks);
+    // The list now lives there, as the lists dialog shows it.
+    ASSERT_EQ(form->session().lists().size(), 1u);
+    EXPECT_EQ(form->session().lists()[0].home, session::ListHome::OwnFolder);
+    EXPECT_EQ(form->session().lists()[0].fileName, U"Върхове.csv");
+    // Dropped again, the copy is still the one in the teacher's folder.
+    openBy(QStringLiteral("drop"), {kept.fileName()});
+    ASSERT_EQ(form->session().lists().size(), 1u);
+    EXPECT_EQ(form->session().lists()[0].home, session::ListHome::OwnFolder);
     QDir().mkpath(dir.filePath(QStringLiteral("shared/geografia/lists")));
     write(QStringLiteral("shared/geografia/lists/Езера.csv"), "Езеро;В\nА;б\n;в\nГ;д\n");
     // A note beside the tables is no list.
@@ -126,12 +136,18 @@ TEST_F(TeacherLists, aKeptListAndTheListFoldersLoadAtStartTheirProblemsToldOnce)
         return false;
     });
     ASSERT_TRUE(form->load());
-    form->openLists->openAtStart({fifo});
+    form->openLists->openAtStart({fifo, write(QStringLiteral("Реки.csv"), peaks)});
     EXPECT_TRUE(told.empty()); // told once the event loop runs
     QCoreApplication::processEvents();
-    ASSERT_EQ(form->Obrabotwa.size(), 8u);
+    ASSERT_EQ(form->Obrabotwa.size(), 9u);
     EXPECT_EQ(form->Obrabotwa[6]->text(), QStringLiteral("Върхове"));
     EXPECT_EQ(form->Obrabotwa[7]->text(), QStringLiteral("Езера"));
+    // Where each lives: the user's folder, the school's, and the command line's for now.
+    const auto lists = form->session().lists();
+    ASSERT_EQ(lists.size(), 3u);
+    EXPECT_EQ(lists[0].home, session::ListHome::OwnFolder);
+    EXPECT_EQ(lists[1].home, session::ListHome::SchoolFolder);
+    EXPECT_EQ(lists[2].home, session::ListHome::OpenedFile);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_FALSE(told[0].text.contains(QStringLiteral("Върхове")));
     EXPECT_TRUE(told[0].text.contains(QStringLiteral("ред 3: няма отговор")));
@@ -197,12 +213,16 @@ TEST_F(TeacherLists, twentyListsKeepTheWindowsSizeAndTheLastIsReachedByKeyboard)
     auto* overflow = form->menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
     ASSERT_NE(overflow, nullptr);
     ASSERT_TRUE(overflow->isVisible());
-    // Left from "Изход" goes round to the last item, in the overflow's menu.
+    // Left from "Изход" goes round to the last item, "Списъци…", in the overflow's menu;
+    // the last list is just before it.
     QApplication::setActiveWindow(form.get());
     QTest::keyClick(form.get(), Qt::Key_Alt);
     ASSERT_EQ(form->menuBar()->activeAction(), form->Obrabotwa[0]);
     QTest::keyClick(form->menuBar(), Qt::Key_Left);
     ASSERT_EQ(QApplication::activePopupWidget(), overflow->menu());
+    EXPECT_EQ(overflow->menu()->activeAction(), form->listsItem);
+    EXPECT_EQ(overflow->menu()->actions().back(), form->listsItem);
+    QTest::keyClick(overflow->menu(), Qt::Key_Up);
     EXPECT_EQ(overflow->menu()->activeAction(), form->Obrabotwa[25]);
     random.pushIndex(0);
     QTest::keyClick(overflow->menu(), Qt::Key_Return);

@@ -2,7 +2,8 @@
 // window, checks title and size, clicks "Нова игра" where it shows on the screen, and
 // ends the program through the "Изход" menu item, expecting exit status 0.
 // With "lists": the program started with a list file as its argument, and again with the
-// list in the user's folder of lists, shows the list's menu item after "Щат-столица";
+// list in the user's folder of lists, shows the list's menu item after "Щат-столица",
+// before "Списъци…";
 // chosen, the list plays: its answer "А", entered by the letter key, is "Браво!".
 //
 // Usage: x11_program_test PATH-TO-PROGRAM [lists]
@@ -11,6 +12,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -170,23 +172,45 @@ void click(Display* display, int x, int y) {
     XFlush(display);
 }
 
-// The right end of the menu bar's captions: the rightmost dark pixel of the bar, 0 for none.
-int captionsEnd(Display* display, const Place& place, int menuHeight) {
+// The menu bar's captions: the right end of the last one (the rightmost dark pixel of the
+// bar) and its left end, past which the bar is light for a gap between items; 0 for none.
+struct Captions {
+    int end = 0;
+    int lastStart = 0;
+};
+Captions captions(Display* display, const Place& place, int menuHeight) {
     XImage* image = XGetImage(display, DefaultRootWindow(display), place.x, place.y, place.width,
                               menuHeight, AllPlanes, ZPixmap);
-    int end = 0;
+    std::vector<bool> dark(static_cast<std::size_t>(std::max(place.width, 0)), false);
     for (int y = menuHeight / 4; image != nullptr && y < menuHeight * 3 / 4; ++y) {
-        for (int x = end; x < place.width; ++x) {
+        for (int x = 0; x < place.width; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
             if ((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF) < 300) {
-                end = x;
+                dark[static_cast<std::size_t>(x)] = true;
             }
         }
     }
     if (image != nullptr) {
         XDestroyImage(image);
     }
-    return end;
+    Captions found;
+    for (int x = 0; x < place.width; ++x) {
+        if (dark[static_cast<std::size_t>(x)]) {
+            found.end = x;
+        }
+    }
+    // Letters of one caption lie closer together than two items of the bar.
+    constexpr int itemGap = 8;
+    found.lastStart = found.end;
+    for (int x = found.end, light = 0; x >= 0 && light < itemGap; --x) {
+        if (dark[static_cast<std::size_t>(x)]) {
+            found.lastStart = x;
+            light = 0;
+        } else {
+            ++light;
+        }
+    }
+    return found;
 }
 
 // Starts Xvfb on a display number of its own choosing; returns its pid and the name
@@ -252,7 +276,8 @@ void stop(pid_t pid) {
 // The list's item after the built-in ones ending at `builtInEnd`, clicked, then "Нова игра"
 // and the letter key "А": the banner shows, in its orange.
 void playList(Display* display, const std::vector<std::string>& args,
-              const std::vector<std::string>& env, int builtInEnd, const std::string& how) {
+              const std::vector<std::string>& env, const Captions& builtIn,
+              const std::string& how) {
     const Started program = start(display, args, env);
     check(program.window.has_value(), how + ": its window appears");
     if (!program.window) {
@@ -261,9 +286,13 @@ void playList(Display* display, const std::vector<std::string>& args,
     }
     const Place& place = program.place;
     const int top = place.y + program.menuHeight;
-    const int end = captionsEnd(display, place, program.menuHeight);
-    check(end > builtInEnd + 20, how + ": a menu item follows \"Щат-столица\"");
-    click(display, place.x + (builtInEnd + end) / 2, place.y + program.menuHeight / 2);
+    // The list's item comes after "Щат-столица", before the last item, "Списъци…".
+    const Captions shown = captions(display, place, program.menuHeight);
+    check(shown.lastStart > builtIn.lastStart + 20 &&
+              shown.end - shown.lastStart == builtIn.end - builtIn.lastStart,
+          how + ": a menu item follows \"Щат-столица\", before \"Списъци…\"");
+    click(display, place.x + (builtIn.lastStart + shown.lastStart) / 2,
+          place.y + program.menuHeight / 2);
     std::this_thread::sleep_for(300ms);
     click(display, place.x + 8 + 60, top + 64 + 16);
     std::this_thread::sleep_for(300ms);
@@ -300,15 +329,17 @@ int listsTest(Display* display, const std::string& program, const std::string& d
 
     const Started plain = start(display, {program}, env);
     check(plain.window.has_value(), "without lists: its window appears");
-    const int builtInEnd = plain.window ? captionsEnd(display, plain.place, plain.menuHeight) : 0;
-    check(builtInEnd > 300, "without lists: the menu bar shows its captions");
+    const Captions builtIn =
+        plain.window ? captions(display, plain.place, plain.menuHeight) : Captions{};
+    check(builtIn.end > 300 && builtIn.lastStart > 250,
+          "without lists: the menu bar shows its captions");
     stop(plain.pid);
 
-    playList(display, {program, root + "/Върхове.csv"}, env, builtInEnd, "a list as argument");
+    playList(display, {program, root + "/Върхове.csv"}, env, builtIn, "a list as argument");
     std::ofstream(lists + "/Върхове.csv") << list;
     std::vector<std::string> home = env;
     home[2] = "XDG_DATA_HOME=" + root + "/home";
-    playList(display, {program}, home, builtInEnd, "a list in the user's folder");
+    playList(display, {program}, home, builtIn, "a list in the user's folder");
     std::system(("rm -rf '" + root + "'").c_str());
     return failures == 0 ? 0 : 1;
 }
