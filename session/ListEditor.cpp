@@ -169,6 +169,12 @@ std::u32string ListEditor::rowProblem(int row) const {
     return row >= firstQuestionRow && at < rows_.size() ? rows_[at].problem : std::u32string{};
 }
 
+std::size_t ListEditor::questions() const {
+    return static_cast<std::size_t>(std::count_if(rows_.begin(), rows_.end(), [](const Row& row) {
+        return !row.empty() && row.problem.empty();
+    }));
+}
+
 std::size_t ListEditor::rowsWithProblems() const {
     return static_cast<std::size_t>(std::count_if(
         rows_.begin(), rows_.end(), [](const Row& row) { return !row.problem.empty(); }));

@@ -65,6 +65,8 @@ public:
     std::optional<wordlists::FileFault> headerFault() const {
         return wordlists::checkHeader(hint_, prefix_);
     }
+    /// The number of questions that play: rows that hold something and nothing wrong.
+    std::size_t questions() const;
     /// The number of questions with something wrong.
     std::size_t rowsWithProblems() const;
 

@@ -76,6 +76,7 @@ TEST(ListEditor, everyRowIsCheckedByTheReadersRulesAndKeepingLeavesTheBadOnesOut
     EXPECT_EQ(editor.rowProblem(1), U"");
     EXPECT_EQ(editor.rowProblem(3), U"няма отговор");
     EXPECT_EQ(editor.rowProblem(4), U"отговорът е по-дълъг от 30 знака");
+    EXPECT_EQ(editor.questions(), 2u);
     editor.setCell(1, answer, U"");
     EXPECT_EQ(editor.rowProblem(1), U"първата клетка на ред 1 (подсказката) е празна");
     editor.setCell(1, answer, U"Река");

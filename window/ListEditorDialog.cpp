@@ -110,10 +110,9 @@ ListEditorDialog::ListEditorDialog(MainForm& form, ListEditor editor, std::optio
 }
 
 void ListEditorDialog::showCounts() {
-    const int questions = editor_.lastRow() - ListEditor::firstQuestionRow;
-    countLine->setText(
-        toQString(texts::countLine)
-            .arg(QString::number(questions), QString::number(editor_.rowsWithProblems())));
+    countLine->setText(toQString(texts::countLine)
+                           .arg(QString::number(editor_.questions()),
+                                QString::number(editor_.rowsWithProblems())));
     headerCheck->setText(toQString(editor_.rowProblem(ListEditor::headerRow)));
 }
 

@@ -47,7 +47,8 @@ TeacherListsDialog::TeacherListsDialog(MainForm& form) : QDialog(&form), form_(f
     table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setColumnWidth(0, 260);
+    table->setColumnWidth(0, 220);
+    table->setColumnWidth(1, 80);
     noLists = new QLabel(toQString(texts::noLists), this);
     noLists->setWordWrap(true);
 
