@@ -1,7 +1,8 @@
 # Writes OUTPUT, the page TEMPLATE with the module's script SCRIPT in place of
 # @GEOGRAFIA_SCRIPT@: one file that needs nothing else. With WINDOW_TOOL (run by NODE),
 # the window's HTML that it prints in place of @GEOGRAFIA_HEAD@ and @GEOGRAFIA_WINDOW@, and
-# the list file chooser's types in place of @GEOGRAFIA_LIST_TYPES@.
+# the teachers' lists dialogs in place of @GEOGRAFIA_LISTS@ and the list file chooser's
+# types in place of @GEOGRAFIA_LIST_TYPES@.
 # With WASM (and NODE), the script's WebAssembly in base64 in place of @GEOGRAFIA_MODULE@.
 # With VERSION, the program's version in place of @GEOGRAFIA_VERSION@.
 # Run as: cmake -DTEMPLATE=page.html -DSCRIPT=module.js -DOUTPUT=page.html
@@ -21,7 +22,7 @@ if(at EQUAL -1)
     message(FATAL_ERROR "${TEMPLATE} has no @GEOGRAFIA_SCRIPT@")
 endif()
 if(WINDOW_TOOL)
-    foreach(part IN ITEMS HEAD WINDOW LIST_TYPES)
+    foreach(part IN ITEMS HEAD WINDOW LISTS LIST_TYPES)
         string(FIND "${page}" "@GEOGRAFIA_${part}@" at)
         if(at EQUAL -1)
             message(FATAL_ERROR "${TEMPLATE} has no @GEOGRAFIA_${part}@")
@@ -31,12 +32,15 @@ if(WINDOW_TOOL)
                     COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND "${NODE}" "${WINDOW_TOOL}" body OUTPUT_VARIABLE window
                     COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND "${NODE}" "${WINDOW_TOOL}" lists OUTPUT_VARIABLE lists
+                    COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND "${NODE}" "${WINDOW_TOOL}" accept OUTPUT_VARIABLE accept
                     COMMAND_ERROR_IS_FATAL ANY)
     string(REPLACE "@GEOGRAFIA_HEAD@" "${head}" page "${page}")
     string(STRIP "${accept}" accept)
     string(REPLACE "@GEOGRAFIA_LIST_TYPES@" "${accept}" page "${page}")
     string(REPLACE "@GEOGRAFIA_WINDOW@" "${window}" page "${page}")
+    string(REPLACE "@GEOGRAFIA_LISTS@" "${lists}" page "${page}")
 endif()
 if(WASM)
     string(FIND "${page}" "@GEOGRAFIA_MODULE@" at)

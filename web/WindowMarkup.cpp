@@ -1,6 +1,7 @@
 #include "WindowMarkup.h"
 
 #include "ListFile.h"
+#include "ListsDialog.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,30 +22,6 @@ std::string number(double value) {
 
 std::string pixels(int twips) {
     return number(twips / twipsPerPixel) + "px";
-}
-
-// Text for an element's content or a quoted attribute value.
-std::string escaped(game::TextView text) {
-    std::string html;
-    for (const char c : wordlists::toUtf8(text)) {
-        switch (c) {
-        case '&':
-            html += "&amp;";
-            break;
-        case '<':
-            html += "&lt;";
-            break;
-        case '>':
-            html += "&gt;";
-            break;
-        case '"':
-            html += "&quot;";
-            break;
-        default:
-            html += c;
-        }
-    }
-    return html;
 }
 
 std::string backgroundOf(const form::Element& element) {
@@ -173,6 +150,29 @@ std::string letterPanelStyle() {
 
 } // namespace
 
+std::string escaped(game::TextView text) {
+    std::string html;
+    for (const char c : wordlists::toUtf8(text)) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
+}
+
 std::string idOf(std::string_view name, int index) {
     return std::string(name) + "-" + std::to_string(index);
 }
@@ -225,6 +225,13 @@ std::string windowBody() {
                 "\" type=\"button\" role=\"menuitem\">" +
                 escaped(form::menuCaptions[static_cast<std::size_t>(i)]) + "</button>";
     }
+    // The lists dialog's item stays last: the teachers' lists come before it.
+    namespace lists = form::listsDialog;
+    const std::string shortcut = escaped(lists::shortcutText);
+    html += "<button id=\"" + std::string(lists::menuElement) +
+            "\" type=\"button\" role=\"menuitem\" aria-haspopup=\"dialog\" aria-keyshortcuts=\"" +
+            shortcut + "\" title=\"" + escaped(lists::menuCaption) + " (" + shortcut + ")\">" +
+            escaped(lists::menuCaption) + "</button>";
     html += "</div>\n<div id=\"client\">\n";
     for (const form::Element* element : elementsInPageOrder()) {
         html += elementHtml(*element);

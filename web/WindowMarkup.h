@@ -19,6 +19,9 @@ std::string idOf(std::string_view name, int index);
 inline constexpr std::string_view letterPanelId = "letter-panel";
 inline constexpr std::string_view letterKeyName = "key";
 
+/// Text for an element's content or a quoted attribute value.
+std::string escaped(game::TextView text);
+
 /// A colour as CSS writes it: "rgb(255, 192, 128)".
 std::string css(form::Rgb colour);
 
@@ -32,9 +35,9 @@ std::string listFileAccept();
 /// For the page's head: the window's caption as its title, and its font, colour and size.
 std::string windowHead();
 
-/// For the page's #window: the menu bar with its items and the client area with every
-/// element, each with its place, look and first text, in elementsInPageOrder(); after the
-/// rules, the letter keys that take their place once they are hidden, hidden until then.
+/// For the page's #window: the menu bar with its items, the lists dialog's last, and the client
+/// area with every element, each with its place, look and first text, in elementsInPageOrder();
+/// after the rules, the letter keys that take their place once they are hidden, hidden until then.
 std::string windowBody();
 
 } // namespace web

@@ -2,9 +2,9 @@
 // run by ./test:
 //   NODE_PATH=build/tools/node_modules eslint -c web/eslint.config.cjs web/*.js \
 //       web/site/*.js.in
-// The page's scripts run in one script element with the module: page.js, menubar.js and
-// lists.js before it (--pre-js), library.js inside it (--js-library). What each uses of
-// the others or of the module it names in a /* global */ comment at its top.
+// The page's scripts run in one script element with the module: page.js, menubar.js,
+// lists.js and editor.js before it (--pre-js), library.js inside it (--js-library). What
+// each uses of the others or of the module it names in a /* global */ comment at its top.
 "use strict";
 const js = require("@eslint/js");
 const globals = require("globals");

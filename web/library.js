@@ -18,17 +18,45 @@
 //   LetterBox_Keep(beforeCount, replacesAll, proposedCount) -> count: what the letter box
 //     keeps, from the buffer holding the text before the edit, then the proposed one; the
 //     kept text is written at the buffer's start.
+// The teachers' lists (ListsExports.cpp). A text out is a pointer to two 32-bit numbers,
+// its code points' pointer and count, valid until the next text out. A home is a number of
+// session::ListHome: 2 a file opened for now, 3 kept by the browser, 4 built into the page.
 //   List_Buffer(size) -> pointer: room for a list file's bytes, then its name in UTF-8.
 //   List_MostBytes() -> the largest file that is read whole.
-//   List_Load(size, fileSize) -> pointer to the outcome (below) of the file in the buffer;
+//   List_Load(size, fileSize, home) -> pointer to the outcome (below) of the file in the
+//     buffer, which comes from `home`;
 //   List_Unreadable() -> the same, for a file that could not be read.
-//   The outcome, valid until the next file: six 32-bit numbers, the category (-1: none),
-//   the rows left out, the message's pointer and count, the menu caption's pointer and
-//   count.
+//   The outcome, valid until the next one: thirteen 32-bit numbers, the category (-1:
+//   none), the rows left out, the message's pointer and count, the menu caption's pointer
+//   and count; of the editor's list kept, the file to keep (its bytes' pointer and count)
+//   and its name (pointer, count), the name of a kept file that it supersedes (pointer,
+//   count; none: 0) and the category that it left (-1: none).
+//   Lists_Count() -> the number of lists, read afresh; Lists_Entry(i) -> pointer to list i
+//     of them in the menu's order: nine 32-bit numbers, its category, its questions, its
+//     home, then its name, its home as the dialog says it and its file's name, each a
+//     pointer and a count.
+//   Lists_RemoveQuestion(category) -> text out: what to ask before it goes.
+//   Lists_Remove(category) -> 1 when list `category` was taken off the menu.
+//   Lists_Moved(category, home, count): the list is now kept in `home`, as the file named
+//     by the text buffer's first `count` code points.
+//   Lists_StorageRefused() -> text out: what to tell once where the browser keeps nothing.
+// The list editor, one held by the module; rows are a spreadsheet's, row 1 the header (its
+// columns the hint and the start of the questions), questions from row 2, and always an
+// empty last row; columns 0 the answer, 1 the clue.
+//   Editor_New(): a new list; Editor_Open(category) -> 1 when list `category` is in it.
+//   Editor_SetName(count), Editor_SetCell(row, column, count): from the text buffer.
+//   Editor_Name(), Editor_NameProblem(), Editor_Cell(row, column), Editor_RowProblem(row),
+//     Editor_CountLine() -> text out (a problem: empty for none).
+//   Editor_LastRow() -> the empty last row; Editor_Changed() -> 1 when not kept as it is.
+//   Editor_Paste(row, column, count) -> pointer to three 32-bit numbers: the last row
+//     filled, then what to tell of what the paste left out (pointer, count; none: 0), the
+//     clipboard's text being the text buffer's first `count` code points.
+//   Editor_Keep(changed) -> pointer to the outcome: the list kept by the browser, in the
+//     place of list `changed` (-1: a new one).
 
 /* global HEAPU32, UTF8ToString, _Buton_Click, _Letter_Key, _Obrabotwa_Click,
    geoDisableWindow, geoElements, geoText,
-   geoAddMenuItem, geoAnnounceBanner, geoBindEnter, geoFocus, geoKeepOne,
+   geoAddMenuItem, geoAnnounceBanner, geoBindEnter, geoFitMenu, geoFocus, geoKeepOne,
    geoLoadStartLists, geoMenuBar, geoSetValue, geoShowEnded */
 
 mergeInto(LibraryManager.library, {

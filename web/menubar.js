@@ -2,16 +2,10 @@
 // not fit move, in order, behind an overflow item at its end, which opens them as a menu
 // below it. The overflow item and its menu exist only while something is behind them.
 
-// A new item at the end of the menu.
+// A new item at the end of the menu, before the lists dialog's item, which stays last.
 function geoAddMenuItem(item) {
   item.tabIndex = -1; // the bar is one stop, held by one item (geoMenuBar)
-  var behind = document.getElementById("menu-more-list");
-  var bar = document.getElementById("menubar");
-  if (behind) {
-    behind.appendChild(item);
-  } else {
-    bar.appendChild(item);
-  }
+  document.getElementById("Spisaci").before(item);
   item.dataset.added = "";
   geoFitMenu();
 }

@@ -7,7 +7,11 @@
 // The page's state, in one place.
 var geoPage = {
   touched: false, // the player's last press was a finger's (or a pen's) rather than a key's
-  lists: [],      // teachers' lists by category: the file's name and its bytes, as loaded
+  lists: [],      // teachers' lists by category: the file's name and its bytes, as loaded,
+                  // and whether the browser keeps them (lists.js)
+  notes: [],      // what to tell the teacher with the next message (geoTell)
+  storageRefused: false, // the browser refused to keep a list: told once
+  persistAsked: false,   // the browser was asked once not to clear what it keeps
   lastLoaded: "", // the menu caption of the list loaded last, for the saved page's name
   source: null,   // the page as it came, of which a saved page is made (lists.js)
   toStart: new Set(), // fields to show from their start at the next frame (geoSetValue)
@@ -21,6 +25,14 @@ function geoComposes(event) {
 
 function geoCodePoints(text) {
   return Array.from(text, function (c) { return c.codePointAt(0); });
+}
+
+// Writes `text` into the module's text buffer (Text_Buffer); its count of code points.
+function geoHandText(text) {
+  var codes = geoCodePoints(text);
+  var at = _Text_Buffer(codes.length) >> 2; // first: it may move the module's memory
+  HEAPU32.set(codes, at);
+  return codes.length;
 }
 
 // What the letter box keeps of `proposed`, in the module's one rule for both windows:

@@ -35,7 +35,7 @@ class FocusTest(PageTestCase):
         self.open()
         self.new_game()
         items = self.js("return [...document.querySelectorAll('#menubar [role=menuitem]')]"
-                        ".map(e => e.id)")
+                        ".map(e => e.id).filter(id => id !== 'Spisaci')")  # opens a dialog
         entered = ""
         for item in items[1:]:
             with self.subTest(item):

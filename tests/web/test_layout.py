@@ -66,14 +66,16 @@ class LayoutTest(PageTestCase):
         self.assertBox("bukwa-2", expected_px("bukwa-2"))
 
     def test_menu_bar_holds_its_six_items_in_order_above_the_client_area(self):
-        """Six menu items, Obrabotwa-0 to -5, left to right, directly above the client area."""
+        """Six menu items, Obrabotwa-0 to -5, then the lists dialog's, left to right, directly
+        above the client area."""
         self.open()
         self.assertEqual(self.element("menubar").get_attribute("role"), "menubar")
         items = self.js("return [...document.querySelectorAll('#menubar [role=menuitem]')]"
                         ".map(e => [e.id, e.innerText.trim(), e.tagName,"
                         " e.getBoundingClientRect().left])")
         self.assertEqual([i[:3] for i in items],
-                         [[f"Obrabotwa-{n}", caption, "BUTTON"] for n, caption in enumerate(MENU)])
+                         [[f"Obrabotwa-{n}", caption, "BUTTON"] for n, caption in enumerate(MENU)]
+                         + [["Spisaci", "Списъци…", "BUTTON"]])
         lefts = [i[3] for i in items]
         self.assertEqual(lefts, sorted(lefts))
         bar = self.rect("menubar")

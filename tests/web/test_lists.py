@@ -122,7 +122,7 @@ class ListPageTest(PageTestCase):
         self.element("list-file").send_keys(str(bad))
         self.assertIn("„Празен.csv“ не е зареден", self.message())
         self.assertFalse(self.shown("list-save"))
-        self.assertEqual(len(self.js("return document.getElementById('menubar').children")), 6)
+        self.assertEqual(len(self.js("return document.getElementById('menubar').children")), 7)
 
     def test_list_parameters_fetch_from_the_same_site_only(self):
         """?list= loads a table beside the page; one missing and two elsewhere are told."""
@@ -202,9 +202,12 @@ class ListPageTest(PageTestCase):
         self.click("Obrabotwa-25")
         self.assertEqual(self.text("Label1-0").strip(), "Подсказка 19")
         self.assertFalse(self.shown("menu-more-list"))
-        # By keyboard: the bar's stop, End to the overflow item, Enter, Up to the last.
+        # By keyboard: the bar's stop, End to the overflow item, Enter, Up to the last, the
+        # lists dialog's item, and the last list above it.
         self.js("document.getElementById('Obrabotwa-0').focus()")
         ActionChains(self.driver).send_keys(Keys.END, Keys.ENTER, Keys.ARROW_UP).perform()
+        self.assertEqual(self.focused_id(), "Spisaci")
+        ActionChains(self.driver).send_keys(Keys.ARROW_UP).perform()
         self.assertEqual(self.focused_id(), "Obrabotwa-25")
         ActionChains(self.driver).send_keys(Keys.ARROW_UP, Keys.ENTER).perform()
         self.assertEqual(self.text("Label1-0").strip(), "Подсказка 18")

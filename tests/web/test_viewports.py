@@ -67,7 +67,7 @@ class ViewportTest(PageTestCase):
         client = CLIENT_PX
         for element_id, e in elements.items():
             self.assertFalse(e["spills"], f"{element_id}'s content spills out of it")
-            if element_id.startswith("Obrabotwa"):
+            if element_id.startswith(("Obrabotwa", "Spisaci")):
                 self.assertLessEqual(e["box"][1] + e["box"][3], 0.5, f"{element_id} is low")
             else:
                 left, top, w, h = e["box"]
@@ -77,7 +77,7 @@ class ViewportTest(PageTestCase):
         # The elements touch only where the window's table makes them; the keys not at all.
         placed = [i for i in elements if i in PLACES]
         keys = [i for i in elements if i.startswith("key-")]
-        menu = [i for i in elements if i.startswith("Obrabotwa")]
+        menu = [i for i in elements if i.startswith(("Obrabotwa", "Spisaci"))]
         pairs = [(a, b, design_overlap(a, b)) for a, b in itertools.combinations(placed, 2)]
         pairs += [(a, b, (0, 0)) for a, b in itertools.combinations(keys + menu, 2)]
         for first, second, allowed in pairs:
@@ -90,11 +90,11 @@ class ViewportTest(PageTestCase):
     def assertTargetsTappable(self, boxes):
         """Keys and menu items, sized by the page, are at least TARGET px each way; the window's
         buttons and letter box, sized by its table, at least leave a TARGET px circle free."""
-        targets = [i for i in boxes if i.startswith(("key-", "Obrabotwa", "Buton"))
+        targets = [i for i in boxes if i.startswith(("key-", "Obrabotwa", "Spisaci", "Buton"))
                    or i == "bukwa-0"]
         for target in targets:
             left, top, w, h = boxes[target]
-            if target.startswith(("key-", "Obrabotwa")):
+            if target.startswith(("key-", "Obrabotwa", "Spisaci")):
                 self.assertGreaterEqual(min(w, h), TARGET, f"{target} is {w:.1f} x {h:.1f} px")
             elif min(w, h) < TARGET:
                 cx, cy = left + w / 2, top + h / 2

@@ -66,9 +66,10 @@ class PageTestCase(unittest.TestCase):
 
     # --- loading -------------------------------------------------------------------------
 
-    def open(self, known_words=False, viewport=None, url=None):
+    def open(self, known_words=False, viewport=None, url=None, keep_stored=False):
         """Loads the page (or another at `url`) with a viewport of its own and waits until the
-        window has loaded."""
+        window has loaded; unless `keep_stored`, without the lists that the browser keeps for
+        the page from an earlier test."""
         width, height = viewport or self.VIEWPORT
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
@@ -77,6 +78,10 @@ class PageTestCase(unittest.TestCase):
         self.driver.get(url or page_url(known_words))
         # The load handler writes the five attempts: the game is up.
         self.wait_for(lambda: self.value("bukwa-1") == "5", "the page did not start")
+        if not keep_stored and self.js("const kept = localStorage.length;"
+                                       "localStorage.clear(); return kept"):
+            self.driver.refresh()
+            self.wait_for(lambda: self.value("bukwa-1") == "5", "the page did not start")
 
     def old_browser_copy(self):
         """The page as a browser without CSS round() reads it: the window's fitting rules
