@@ -1,5 +1,6 @@
 #include "WebForm.h"
 
+#include "ElementIndices.h"
 #include "FormDefinition.h"
 #include "WindowMarkup.h"
 
@@ -36,12 +37,10 @@ namespace web {
 
 namespace {
 
-// The elements the page binds by their indices.
-constexpr int letterInput = 0;   // bukwa(0): keeps one character; Enter in it clicks Buton(0)
-constexpr int newGameButton = 1; // Buton(1) "Нова игра"
-constexpr int resultBanner = 2;  // bukwa(2): screen readers hear it when it shows
-constexpr int displayLine = 1;   // stolica(1), the question, read with the hint above it
-constexpr int hintLabel = 0;     // Label1(0), the category's hint
+// The elements the page binds by their indices: the letter box keeps one character and
+// Enter in it clicks the letter button; screen readers hear the result banner when it
+// shows, and the question with the hint above it.
+using namespace form::element;
 
 // Alt and this letter click "Нова игра"; Ctrl+N belongs to the browser.
 constexpr char32_t newGameKey = U'N';

@@ -1,5 +1,6 @@
 #include "WindowMarkup.h"
 
+#include "ElementIndices.h"
 #include "ListFile.h"
 #include "ListsDialog.h"
 
@@ -136,7 +137,7 @@ std::string letterPanelHtml() {
 // The panel's place is the rules', and its keys' look.
 std::string letterPanelStyle() {
     namespace keys = form::letterKeys;
-    const form::TwipsRect& r = form::find({"bukwa", 4})->twips;
+    const form::TwipsRect& r = form::find({"bukwa", form::element::rulesBox})->twips;
     return "#" + std::string(letterPanelId) + " { left: " + pixels(r.left) +
            "; top: " + pixels(r.top) + "; width: " + pixels(r.width) +
            "; height: " + pixels(r.height) + "; padding: " + std::to_string(keys::gapPixels) +
@@ -235,7 +236,7 @@ std::string windowBody() {
     html += "</div>\n<div id=\"client\">\n";
     for (const form::Element* element : elementsInPageOrder()) {
         html += elementHtml(*element);
-        if (element->id == form::ElementId{"bukwa", 4}) {
+        if (element->id == form::ElementId{"bukwa", form::element::rulesBox}) {
             html += letterPanelHtml();
         }
     }
