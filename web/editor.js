@@ -7,7 +7,7 @@
 /* global HEAP32, _Editor_Cell, _Editor_Changed, _Editor_CountLine, _Editor_Keep,
    _Editor_LastRow, _Editor_Name, _Editor_NameProblem, _Editor_New, _Editor_Open,
    _Editor_Paste, _Editor_RowProblem, _Editor_SetCell, _Editor_SetName, _Lists_Count,
-   _Lists_Entry, _Lists_Remove, _Lists_RemoveQuestion, geoComposes, geoHandText,
+   _Lists_Entry, _Lists_Moved, _Lists_Remove, _Lists_RemoveQuestion, geoComposes, geoHandText,
    geoKeepLists, geoListOutcome, geoListTaken, geoHome, geoPage, geoSavePage, geoTell,
    geoText */
 
@@ -409,7 +409,10 @@ document.getElementById("list-keep").addEventListener("click", function () {
   var outcome = geoListOutcome(_Editor_Keep(geoLists.changed));
   if (outcome.category >= 0) {
     geoListTaken(outcome, outcome.fileName, outcome.file, geoHome.browser);
-    geoKeepLists();
+    if (!geoKeepLists()) {
+      // Not kept after all: it plays for now only, and the dialog says so.
+      _Lists_Moved(outcome.category, geoHome.openedFile, geoHandText(outcome.fileName));
+    }
     geoLists.editor.close();
     geoListsChanged(outcome.category);
   }

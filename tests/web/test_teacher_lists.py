@@ -171,6 +171,15 @@ class TeacherListsTest(PageTestCase):
             self.click("list-message-ok")
             self.assertEqual(refused in told, name == "Върхове.csv")
         self.assertEqual([self.text(f"Obrabotwa-{i}") for i in (6, 7)], ["Върхове", "Езера"])
+        # Made in the editor, it is not said to be kept either.
+        self.alt("l")
+        self.click("lists-new")
+        self.keys("Реки", Keys.ENTER, "Река", Keys.ENTER, Keys.ENTER)
+        self.paste("Дунав\tЕвропа\r\nНил\tАфрика\r\n")
+        self.click("list-keep")
+        self.message()
+        self.click("list-message-ok")
+        self.assertNotIn("пазен от браузъра", self.text("lists-rows"))
 
     def test_a_kept_list_of_markup_shows_as_text_and_runs_nothing_after_a_reload(self):
         self.open()
