@@ -6,8 +6,10 @@ game and baseline alternate, so that both see the same load of the machine.
 """
 
 import argparse
+import base64
 import datetime
 import gzip
+import json
 import os
 import re
 import shutil
@@ -184,6 +186,22 @@ class Page:
     def __init__(self, name, path, watched, started):
         self.name, self.path, self.watched, self.started = name, path, watched, started
         self.url = path.resolve().as_uri()
+        self.kept = None  # lists that the browser keeps for the page: [[name, base64]]
+
+
+def kept_lists(count, rows):
+    """`count` teachers' lists of `rows` questions each, as the page keeps them."""
+    lists = []
+    for k in range(count):
+        text = "Връх;Най-високият връх на\r\n" + "".join(
+            "Връх %d-%d;Планина номер %d от списък %d\r\n" % (k, r, r, k) for r in range(rows))
+        data = b"\xef\xbb\xbf" + text.encode("utf-8")
+        lists.append(["Списък %02d.csv" % k, base64.b64encode(data).decode("ascii")])
+    return lists
+
+
+# Runs before the page's script: the lists are there as if kept at an earlier visit.
+KEEP = "localStorage.setItem('geografia-lists ' + location.pathname, %s);"
 
 
 def game_page(path, name="game"):
@@ -204,6 +222,9 @@ def start_up(page, throttled=False):
     browser = Browser()
     try:
         browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE % page.watched})
+        if page.kept:
+            browser.cdp("Page.addScriptToEvaluateOnNewDocument",
+                        {"source": KEEP % json.dumps(json.dumps(page.kept))})
         if throttled:
             browser.cdp("Emulation.setCPUThrottlingRate", {"rate": THROTTLED})
         browser.driver.get(page.url)
@@ -214,6 +235,12 @@ def start_up(page, throttled=False):
         painted = browser.wait_for(lambda: browser.js(
             "var e = performance.getEntriesByName('first-contentful-paint')[0];"
             "return e && e.startTime"), "%s: no first contentful paint" % page.name)
+        if page.kept:
+            # Every kept list is in the menu by the first value.
+            added = browser.js("return document.querySelectorAll('[data-added]').length")
+            if added != len(page.kept):
+                sys.exit("%s: %d of %d kept lists in the menu" % (page.name, added,
+                                                                  len(page.kept)))
         if throttled:
             return {"first": first}
         now = browser.js("return performance.now()")
@@ -312,8 +339,13 @@ def main():
     parser.add_argument("--readme", type=Path, help="write the table into this file")
     parser.add_argument("--baseline-is-game", action="store_true",
                         help="the baseline is another build of the game, to compare two builds")
+    parser.add_argument("--kept-lists", type=int, default=0,
+                        help="teachers' lists that the browser keeps for the game's page")
+    parser.add_argument("--kept-rows", type=int, default=500, help="questions of each kept list")
     args = parser.parse_args()
     game = game_page(args.game)
+    if args.kept_lists:
+        game.kept = kept_lists(args.kept_lists, args.kept_rows)
     baseline = (game_page(args.baseline, "baseline") if args.baseline_is_game
                 else baseline_page(args.baseline))
     load_start = load_average()
