@@ -146,22 +146,23 @@ double keyPointSize(int index) {
 
 } // namespace letterKeys
 
-Text runTimeErrorText(int number, TextView description) {
-    const std::string digits = std::to_string(number);
+Text filledIn(TextView format, TextView one, TextView two) {
     Text text;
-    for (std::size_t i = 0; i < runTimeErrorFormat.size(); ++i) {
-        const TextView rest = runTimeErrorFormat.substr(i);
-        if (rest.starts_with(U"%1")) {
-            text.append(digits.begin(), digits.end());
-            ++i;
-        } else if (rest.starts_with(U"%2")) {
-            text.append(description);
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const TextView rest = format.substr(i);
+        if (rest.starts_with(U"%1") || rest.starts_with(U"%2")) {
+            text.append(rest[1] == U'1' ? one : two);
             ++i;
         } else {
-            text += runTimeErrorFormat[i];
+            text += format[i];
         }
     }
     return text;
+}
+
+Text runTimeErrorText(int number, TextView description) {
+    const std::string digits = std::to_string(number);
+    return filledIn(runTimeErrorFormat, Text(digits.begin(), digits.end()), description);
 }
 
 } // namespace form

@@ -176,6 +176,9 @@ inline constexpr TextView runTimeErrorFormat = U"Run-time error '%1':\n\n%2";
 inline constexpr int internalErrorNumber = 51;
 inline constexpr TextView internalErrorPrefix = U"Internal error: ";
 
+/// `format` with %1 and %2 filled in with `one` and `two`, as the windows' texts have them.
+Text filledIn(TextView format, TextView one, TextView two = {});
+
 /// The format filled in: "Run-time error '11':\n\nDivision by zero".
 Text runTimeErrorText(int number, TextView description);
 

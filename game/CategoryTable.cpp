@@ -21,24 +21,22 @@ std::optional<CategoryTable::Placed> CategoryTable::add(AddedCategory category) 
         category.menuCaption += U" (2)";
     }
     const auto builtIn = static_cast<int>(categories.size());
-    for (std::size_t k = 0; k < added_.size(); ++k) {
-        if (!removed_[k] && added_[k].menuCaption == category.menuCaption) {
-            added_[k] = std::move(category);
-            return Placed{builtIn + static_cast<int>(k), true};
-        }
-    }
-    const auto free = std::find(removed_.begin(), removed_.end(), true);
-    if (free != removed_.end()) {
-        *free = false;
-        const auto k = static_cast<std::size_t>(free - removed_.begin());
-        added_[k] = std::move(category);
-        return Placed{builtIn + static_cast<int>(k), false};
+    // A removed category has no caption, which no added one has: its place is free.
+    const auto same = std::find_if(added_.begin(), added_.end(), [&](const AddedCategory& added) {
+        return added.menuCaption == category.menuCaption;
+    });
+    const auto free = std::find_if(added_.begin(), added_.end(), [](const AddedCategory& added) {
+        return added.menuCaption.empty();
+    });
+    const auto place = same != added_.end() ? same : free;
+    if (place != added_.end()) {
+        *place = std::move(category);
+        return Placed{builtIn + static_cast<int>(place - added_.begin()), same != added_.end()};
     }
     if (static_cast<int>(added_.size()) >= maxAdded) {
         return std::nullopt;
     }
     added_.push_back(std::move(category));
-    removed_.push_back(false);
     return Placed{size() - 1, false};
 }
 
@@ -47,13 +45,14 @@ bool CategoryTable::remove(int c) {
     if (c < static_cast<int>(categories.size()) || k >= added_.size()) {
         return false;
     }
-    removed_[k] = true;
+    added_[k] = {};
     return true;
 }
 
 bool CategoryTable::removed(int c) const {
     const auto k = static_cast<std::size_t>(c) - categories.size();
-    return c >= static_cast<int>(categories.size()) && k < removed_.size() && removed_[k];
+    return c >= static_cast<int>(categories.size()) && k < added_.size() &&
+           added_[k].menuCaption.empty();
 }
 
 } // namespace game

@@ -47,8 +47,7 @@ public:
     bool removed(int c) const;
 
 private:
-    std::vector<AddedCategory> added_;
-    std::vector<bool> removed_; ///< item for item with added_
+    std::vector<AddedCategory> added_; ///< a removed one with no caption
 };
 
 } // namespace game

@@ -46,11 +46,17 @@ TeacherLists::Outcome TeacherLists::place(game::Game& game, wordlists::ListFileR
             outcome.replaced = placed->replaced;
             outcome.chooseAgain =
                 placed->replaced && game.state().categoryIndex == placed->category;
-            std::erase_if(entries_, [&](const ListEntry& entry) {
-                return entry.category == placed->category;
+            // In the menu's order: in the place of the one it replaced, or where it goes.
+            const auto at = std::find_if(entries_.begin(), entries_.end(), [&](const ListEntry& e) {
+                return e.category >= placed->category;
             });
-            entries_.push_back(
-                {placed->category, list.name, list.answers.size(), home, std::u32string(fileName)});
+            ListEntry entry{placed->category, list.name, list.answers.size(), home,
+                            std::u32string(fileName)};
+            if (at != entries_.end() && at->category == placed->category) {
+                *at = std::move(entry);
+            } else {
+                entries_.insert(at, std::move(entry));
+            }
         }
     }
     if (result.refusal) {
@@ -67,6 +73,11 @@ TeacherLists::Outcome TeacherLists::place(game::Game& game, wordlists::ListFileR
 TeacherLists::Outcome TeacherLists::keep(game::Game& game, const ListEditor& editor, ListHome home,
                                          std::optional<int> changed) {
     const std::u32string fileName = editor.fileName();
+    if (const std::u32string problem = editor.nameProblem(); !problem.empty()) {
+        Outcome refused;
+        refused.message = U"Списъкът не е запазен: " + problem + U".";
+        return refused;
+    }
     wordlists::ListFileResult result;
     if (const auto fault = editor.headerFault()) {
         // An empty header is no row to the reader, which would take the first question's.
@@ -135,13 +146,6 @@ TeacherLists::Outcome TeacherLists::afterEnd(std::u32string_view fileName) {
     Outcome outcome;
     outcome.message = wordlists::describeAfterEnd(fileName);
     return outcome;
-}
-
-std::vector<ListEntry> TeacherLists::entries() const {
-    std::vector<ListEntry> sorted = entries_;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const ListEntry& a, const ListEntry& b) { return a.category < b.category; });
-    return sorted;
 }
 
 std::optional<ListEditor> TeacherLists::editor(const game::Game& game, int category) const {

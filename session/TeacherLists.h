@@ -64,7 +64,8 @@ public:
     Outcome load(game::Game& game, std::string_view bytes, std::u32string_view fileName) {
         return load(game, bytes, fileName, bytes.size());
     }
-    /// Reads the editor's list as a file and adds it (load), kept as `home`; the outcome
+    /// Reads the editor's list as a file and adds it (load), kept as `home` (a list without
+    /// a good name is not, and the outcome says why); the outcome
     /// holds the file of its good rows for the window to keep. A list that the editor
     /// changed, `changed` its category, takes that one's place, whatever its name now.
     Outcome keep(game::Game& game, const ListEditor& editor, ListHome home,
@@ -81,7 +82,7 @@ public:
     static Outcome afterEnd(std::u32string_view fileName);
 
     /// The lists, in the menu's order.
-    std::vector<ListEntry> entries() const;
+    const std::vector<ListEntry>& entries() const { return entries_; }
     /// The list of category `category` in an editor, to be changed; none for no list.
     std::optional<ListEditor> editor(const game::Game& game, int category) const;
 
@@ -98,7 +99,7 @@ private:
 
     static constexpr int firstList = wordlists::listCount; ///< after the built-in lists
     std::vector<std::vector<std::u32string>> lists_;       ///< List1(10) on
-    std::vector<ListEntry> entries_;                       ///< in the order they came
+    std::vector<ListEntry> entries_;                       ///< in the menu's order
 };
 
 } // namespace session

@@ -193,6 +193,9 @@ TEST_F(Session, aListChangedInTheEditorBecomesTheTeachersOwnAndCanBeRemoved) {
     EXPECT_FALSE(session.removeList(5));
     // A list without a hint is kept nowhere, as a file without one is not read.
     session::ListEditor empty;
+    // Nor one without a name, in either window.
+    EXPECT_EQ(session.keepList(empty, session::ListHome::OwnFolder).message,
+              U"Списъкът не е запазен: списъкът няма име.");
     empty.setName(U"Празен");
     empty.paste(2, 0, U"А\tБ\nВ\tГ\n");
     const auto refused = session.keepList(empty, session::ListHome::OwnFolder);

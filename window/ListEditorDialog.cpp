@@ -177,13 +177,6 @@ bool ListEditorDialog::writeFile(const session::Session::Outcome& outcome, QStri
 }
 
 void ListEditorDialog::keep() {
-    if (const std::u32string problem = editor_.nameProblem(); !problem.empty()) {
-        QString text = toQString(problem);
-        text[0] = text[0].toUpper();
-        form_.openLists->tell(this, {text + QLatin1Char('.'), true, false});
-        nameField->setFocus();
-        return;
-    }
     const session::Session::Outcome outcome =
         form_.session().keepList(editor_, session::ListHome::OwnFolder, category_);
     ListMessage message{toQString(outcome.message), !outcome.category || outcome.rowsLeftOut > 0,
