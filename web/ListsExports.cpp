@@ -1,9 +1,10 @@
 // The teachers' lists as the page reaches them (lists.js, editor.js): files handed in as
-// bytes, the lists dialog's table, and the list editor, one held here for the page, whose
-// rows, checks, pastes and keeping are all the session's. library.js, at its top, says
-// what crosses.
+// bytes, and the lists dialog's table; the editor's are in EditorExports.cpp.
+// library.js, at its top, says what crosses.
 
+#include "FormDefinition.h"
 #include "ListFile.h"
+#include "ListOutcome.h"
 #include "ListsDialog.h"
 #include "PageModule.h"
 
@@ -17,66 +18,14 @@ namespace {
 
 namespace texts = form::listsDialog;
 using session::ListHome;
-using Outcome = session::TeacherLists::Outcome;
+using web::ListOutcome;
+using web::shown;
+using web::textOut;
+using web::TextOut;
+using web::told;
 
 // A list file as the page writes it for List_Load: its bytes, then its name in UTF-8.
 std::string listBuffer;
-
-// A text as the page reads it: its code points and their count.
-struct TextOut {
-    const char32_t* text;
-    std::int32_t length;
-};
-static_assert(sizeof(TextOut) == 2 * 4, "the page reads two 32-bit numbers");
-
-std::u32string shownText;
-TextOut shownOut{};
-
-const TextOut* shown(std::u32string text) {
-    shownText = std::move(text);
-    shownOut = {shownText.data(), static_cast<std::int32_t>(shownText.size())};
-    return &shownOut;
-}
-
-std::int32_t lengthOf(std::u32string_view text) {
-    return static_cast<std::int32_t>(text.size());
-}
-
-// The outcome of a file, or of the editor's list kept, as the page reads it: 13 numbers.
-struct ListOutcome {
-    std::int32_t category; // -1: none
-    std::int32_t rowsLeftOut;
-    TextOut message;
-    TextOut caption;  // the menu item's
-    const char* file; // the file to keep, its bytes
-    std::int32_t fileLength;
-    TextOut fileName;
-    TextOut forget;    // a kept file that it supersedes
-    std::int32_t left; // the category that it left, -1: none
-};
-static_assert(sizeof(ListOutcome) == 13 * 4, "the page reads thirteen 32-bit numbers");
-
-Outcome lastOutcome;
-ListOutcome lastListOutcome{};
-
-const ListOutcome* told(Outcome outcome) {
-    lastOutcome = std::move(outcome);
-    web::WebForm* page = web::pageForm();
-    const game::TextView caption = lastOutcome.category && page != nullptr
-                                       ? page->session().menuCaption(*lastOutcome.category)
-                                       : game::TextView{};
-    const Outcome& o = lastOutcome;
-    lastListOutcome = {o.category.value_or(-1),
-                       static_cast<std::int32_t>(o.rowsLeftOut),
-                       {o.message.data(), lengthOf(o.message)},
-                       {caption.data(), lengthOf(caption)},
-                       o.file.data(),
-                       static_cast<std::int32_t>(o.file.size()),
-                       {o.fileName.data(), lengthOf(o.fileName)},
-                       {o.forget.data(), lengthOf(o.forget)},
-                       o.left.value_or(-1)};
-    return &lastListOutcome;
-}
 
 // A file's size as the page gives it, a number: at least what was read, and no more than
 // a size can hold.
@@ -97,36 +46,12 @@ ListHome homeOf(int home) {
                                                                       : ListHome::OpenedFile;
 }
 
-// `format` with %1 and %2 filled in.
-std::u32string filled(game::TextView format, game::TextView one, game::TextView two = {}) {
-    std::u32string text;
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format.substr(i).starts_with(U"%1")) {
-            text += one;
-            ++i;
-        } else if (format.substr(i).starts_with(U"%2")) {
-            text += two;
-            ++i;
-        } else {
-            text += format[i];
-        }
-    }
-    return text;
-}
-
-std::u32string number(std::size_t n) {
-    return wordlists::fromUtf8(std::to_string(n));
-}
-
 std::u32string quoted(game::TextView name) {
     return U"„" + std::u32string(name) + U"“";
 }
 
 // The lists as the dialog read them last (Lists_Count).
 std::vector<session::ListEntry> entries;
-
-// The list in the editor.
-session::ListEditor editor;
 
 } // namespace
 
@@ -195,9 +120,9 @@ EMSCRIPTEN_KEEPALIVE const ListRow* Lists_Entry(int index) {
     row = {entry.category,
            static_cast<std::int32_t>(entry.questions),
            static_cast<std::int32_t>(entry.home),
-           {entry.name.data(), lengthOf(entry.name)},
-           {home.data(), lengthOf(home)},
-           {entry.fileName.data(), lengthOf(entry.fileName)}};
+           textOut(entry.name),
+           textOut(home),
+           textOut(entry.fileName)};
     return &row;
 }
 
@@ -209,7 +134,7 @@ EMSCRIPTEN_KEEPALIVE const TextOut* Lists_RemoveQuestion(int category) {
     }
     for (const session::ListEntry& entry : page->session().lists()) {
         if (entry.category == category) {
-            return shown(filled(texts::removeQuestion, quoted(entry.name)) + U" " +
+            return shown(form::filledIn(texts::removeQuestion, quoted(entry.name)) + U" " +
                          std::u32string(entry.home == ListHome::Browser ? texts::removeForgets
                                                                         : texts::removeForNow));
         }
@@ -234,107 +159,6 @@ EMSCRIPTEN_KEEPALIVE void Lists_Moved(int category, int home, int count) {
 // What the teacher is told once where the browser keeps nothing.
 EMSCRIPTEN_KEEPALIVE const TextOut* Lists_StorageRefused() {
     return shown(std::u32string(texts::storageRefused));
-}
-
-// --- The list editor -----------------------------------------------------------------------
-
-// A new list in the editor.
-EMSCRIPTEN_KEEPALIVE void Editor_New() {
-    editor = session::ListEditor();
-}
-
-// List `category` in the editor, to be changed; 0 (and the editor unchanged) for no list.
-EMSCRIPTEN_KEEPALIVE int Editor_Open(int category) {
-    web::WebForm* page = web::pageForm();
-    std::optional<session::ListEditor> opened =
-        page != nullptr ? page->session().listEditor(category) : std::nullopt;
-    if (!opened) {
-        return 0;
-    }
-    editor = std::move(*opened);
-    return 1;
-}
-
-// The name, `count` code points in the text buffer.
-EMSCRIPTEN_KEEPALIVE void Editor_SetName(int count) {
-    editor.setName(web::handedText(count));
-}
-
-EMSCRIPTEN_KEEPALIVE const TextOut* Editor_Name() {
-    return shown(editor.name());
-}
-
-EMSCRIPTEN_KEEPALIVE const TextOut* Editor_NameProblem() {
-    return shown(editor.nameProblem());
-}
-
-// Cell (row, column) set to the text buffer's first `count` code points; row 1 is the
-// header.
-EMSCRIPTEN_KEEPALIVE void Editor_SetCell(int row, int column, int count) {
-    editor.setCell(row, column, web::handedText(count));
-}
-
-EMSCRIPTEN_KEEPALIVE const TextOut* Editor_Cell(int row, int column) {
-    return shown(std::u32string(editor.cell(row, column)));
-}
-
-EMSCRIPTEN_KEEPALIVE const TextOut* Editor_RowProblem(int row) {
-    return shown(editor.rowProblem(row));
-}
-
-// The empty row after the last question.
-EMSCRIPTEN_KEEPALIVE int Editor_LastRow() {
-    return editor.lastRow();
-}
-
-// Under the table: the questions, and the rows with something wrong.
-EMSCRIPTEN_KEEPALIVE const TextOut* Editor_CountLine() {
-    return shown(
-        filled(texts::countLine, number(editor.questions()), number(editor.rowsWithProblems())));
-}
-
-EMSCRIPTEN_KEEPALIVE int Editor_Changed() {
-    return editor.changed() ? 1 : 0;
-}
-
-// What a paste did: the last row it filled, and what to tell of what it left out (none:
-// empty).
-struct PasteOut {
-    std::int32_t lastRow;
-    TextOut message;
-};
-static_assert(sizeof(PasteOut) == 3 * 4, "the page reads three 32-bit numbers");
-
-// The clipboard's text, `count` code points in the text buffer, pasted at (row, column).
-EMSCRIPTEN_KEEPALIVE const PasteOut* Editor_Paste(int row, int column, int count) {
-    static PasteOut out;
-    const session::ListEditor::Pasted pasted = editor.paste(row, column, web::handedText(count));
-    const TextOut* message =
-        shown(pasted.tooLarge         ? std::u32string(texts::pasteTooLarge)
-              : pasted.rowsBeyond > 0 ? filled(texts::pasteRowsBeyond, number(pasted.rowsBeyond))
-                                      : std::u32string());
-    out = {pasted.lastRow, *message};
-    return &out;
-}
-
-// Keeps the editor's list as kept by the browser, in the place of list `changed` (-1: a
-// new list); a list without a good name is not kept, and the outcome says why.
-EMSCRIPTEN_KEEPALIVE const ListOutcome* Editor_Keep(int changed) {
-    web::WebForm* page = web::pageForm();
-    if (page == nullptr) {
-        return told({});
-    }
-    if (const std::u32string problem = editor.nameProblem(); !problem.empty()) {
-        Outcome refused;
-        refused.message = problem;
-        return told(std::move(refused));
-    }
-    Outcome outcome = page->session().keepList(
-        editor, ListHome::Browser, changed >= 0 ? std::optional(changed) : std::nullopt);
-    if (outcome.category) {
-        editor.markKept();
-    }
-    return told(std::move(outcome));
 }
 
 } // extern "C"

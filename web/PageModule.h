@@ -1,7 +1,7 @@
 #pragma once
 
-// What the module's exports to the page share (main.cpp, ListsExports.cpp): the window,
-// once made, and the texts that the page hands in.
+// What the module's exports to the page share (main.cpp, ListsExports.cpp,
+// EditorExports.cpp): the window, once made, and the texts that the page hands in.
 
 #include "WebForm.h"
 

@@ -1,6 +1,6 @@
 // The teachers' lists dialog ("Списъци…", Alt+L) and the list editor. The page only draws
 // and binds them: the lists, the editor's rows and their checks, what a paste fills and
-// what keeping and removing do are the module's (ListsExports.cpp); their texts are the
+// what keeping and removing do are the module's (EditorExports.cpp); their texts are the
 // page's HTML, written from the window's definition (ListsMarkup.cpp). A teacher's texts
 // are only ever set as text (textContent, value).
 

@@ -18,9 +18,10 @@
 //   LetterBox_Keep(beforeCount, replacesAll, proposedCount) -> count: what the letter box
 //     keeps, from the buffer holding the text before the edit, then the proposed one; the
 //     kept text is written at the buffer's start.
-// The teachers' lists (ListsExports.cpp). A text out is a pointer to two 32-bit numbers,
-// its code points' pointer and count, valid until the next text out. A home is a number of
-// session::ListHome: 2 a file opened for now, 3 kept by the browser, 4 built into the page.
+// The teachers' lists (ListsExports.cpp, EditorExports.cpp). A text out is a pointer to
+// two 32-bit numbers, its code points' pointer and count, valid until the next text out.
+// A home is a number of session::ListHome: 2 a file opened for now, 3 kept by the browser,
+// 4 built into the page.
 //   List_Buffer(size) -> pointer: room for a list file's bytes, then its name in UTF-8.
 //   List_MostBytes() -> the largest file that is read whole.
 //   List_Load(size, fileSize, home) -> pointer to the outcome (below) of the file in the

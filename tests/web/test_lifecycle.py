@@ -147,9 +147,8 @@ class IsolationTest(PageTestCase):
         self.assertTrue(self.value("stolica-0") != hidden or self.value("bukwa-1") == "4")
         self.assertEqual(self.severe_log(), [])
 
-    def test_the_page_is_one_file_of_at_most_210_kb(self):
-        # 200 KB until the page carried the lists dialog and its editor (about 8 KB more).
-        self.assertLessEqual(PAGE.stat().st_size, 210 * 1000)
+    def test_the_page_is_one_file_of_at_most_200_kb(self):
+        self.assertLessEqual(PAGE.stat().st_size, 200 * 1024)
 
 
 if __name__ == "__main__":
